@@ -67,6 +67,7 @@ inline long double CosPoly(long double r) {
 
 long double SinExtended(long double x) {
   if (!(std::fabs(x) <= kLimit)) return sinl(x);  // also NaN and infinities
+  if (x == 0.0L) return x;                         // keeps the sign of -0
   const long double k = (x * kTwoOverPi + kRoundShift) - kRoundShift;
   const long double r = ((x - k * kPio2Hi) - k * kPio2Mid) - k * kPio2Lo;
   switch (static_cast<long long>(k) & 3) {

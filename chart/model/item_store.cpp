@@ -1,0 +1,253 @@
+#include "chart/model/item_store.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <new>
+#include <stdexcept>
+#include <string>
+
+namespace kurvex {
+
+namespace {
+
+struct FreeDeleter {
+  void operator()(void* p) const { std::free(p); }
+};
+
+// Memory that is not touched until written: a fresh chunk of a long list costs address
+// space only, and the pages become resident as items are appended.
+template <typename T>
+std::unique_ptr<T[], FreeDeleter> AllocateUntouched(std::size_t n) {
+  void* p = std::malloc(n * sizeof(T));
+  if (p == nullptr) throw std::bad_alloc();
+  return std::unique_ptr<T[], FreeDeleter>(static_cast<T*>(p));
+}
+
+template <typename T>
+std::unique_ptr<T[], FreeDeleter> AllocateZeroed(std::size_t n) {
+  void* p = std::calloc(n, sizeof(T));
+  if (p == nullptr) throw std::bad_alloc();
+  return std::unique_ptr<T[], FreeDeleter>(static_cast<T*>(p));
+}
+
+bool HasSecondPoint(const TkxChartItem& item) {
+  return !TkxChartItem::SameBits(item.X2, 0.0) || !TkxChartItem::SameBits(item.Y2, 0.0);
+}
+
+TkxChartItem WithoutCoordinates(TkxChartItem item) {
+  item.X1 = item.Y1 = item.X2 = item.Y2 = 0;
+  return item;
+}
+
+}  // namespace
+
+struct TKxItemContainer::Chunk {
+  std::unique_ptr<double[], FreeDeleter> x = AllocateUntouched<double>(kChunkSize);
+  std::unique_ptr<double[], FreeDeleter> y = AllocateUntouched<double>(kChunkSize);
+  std::unique_ptr<std::uint32_t[], FreeDeleter> attr = AllocateUntouched<std::uint32_t>(kChunkSize);
+  // Created zero-filled on the first item of the chunk with a second point.
+  std::unique_ptr<double[], FreeDeleter> x2;
+  std::unique_ptr<double[], FreeDeleter> y2;
+
+  void EnsureSecondPoints() {
+    if (x2) return;
+    auto nx = AllocateZeroed<double>(kChunkSize);
+    auto ny = AllocateZeroed<double>(kChunkSize);
+    x2 = std::move(nx);
+    y2 = std::move(ny);
+  }
+};
+
+TKxItemContainer::TKxItemContainer() = default;
+TKxItemContainer::~TKxItemContainer() = default;
+
+std::size_t TKxItemContainer::AttrHash::operator()(const TkxChartItem& a) const {
+  // FNV-1a over the attribute fields (the coordinates are always zero in keys).
+  std::uint64_t h = 1469598103934665603ull;
+  auto mix = [&h](std::uint64_t v) {
+    h ^= v;
+    h *= 1099511628211ull;
+  };
+  mix(a.Color);
+  mix(a.FillColor);
+  mix(a.ShadeColor);
+  mix(a.HiliteColor);
+  mix(static_cast<std::uint64_t>(a.PenStyle));
+  mix(static_cast<std::uint32_t>(a.Reserved));
+  mix(static_cast<std::uint32_t>(a.LineWidth));
+  mix(a.ClassNo | (std::uint64_t{a.Kind} << 8) | (std::uint64_t{a.Hollow} << 16) |
+      (std::uint64_t{a.FrameStyle} << 24) | (std::uint64_t{a.CoordMode} << 32));
+  mix(static_cast<std::uint32_t>(a.Layer));
+  mix(static_cast<std::uint32_t>(a.Param1));
+  mix(static_cast<std::uint32_t>(a.Param2));
+  mix(static_cast<std::uint32_t>(a.MarkType));
+  mix(std::hash<std::string_view>()(a.ShortText.Get()));
+  return static_cast<std::size_t>(h);
+}
+
+bool TKxItemContainer::AttrEqual::operator()(const TkxChartItem& a, const TkxChartItem& b) const { return a == b; }
+
+std::uint32_t TKxItemContainer::InternAttrs(const TkxChartItem& attrs) {
+  const TkxChartItem key = WithoutCoordinates(attrs);
+  if (!attr_sets_.empty() && attr_sets_[last_attr_id_] == key) return last_attr_id_;
+  auto found = attr_index_.find(key);
+  if (found != attr_index_.end()) {
+    last_attr_id_ = found->second;
+    return last_attr_id_;
+  }
+  if (attr_sets_.size() >= 0xFFFFFFFFu) throw std::length_error("Too many distinct chart item attribute sets");
+  const auto id = static_cast<std::uint32_t>(attr_sets_.size());
+  attr_sets_.push_back(key);
+  try {
+    attr_index_.emplace(key, id);
+  } catch (...) {
+    attr_sets_.pop_back();
+    throw;
+  }
+  last_attr_id_ = id;
+  return id;
+}
+
+void TKxItemContainer::MakeRoom(std::size_t alloc_step) {
+  // Allocate first, so that running out of memory leaves the list unchanged.
+  if ((count_ & kChunkMask) == 0 && chunks_.size() == count_ >> kChunkShift) {
+    chunks_.push_back(std::make_unique<Chunk>());
+  }
+  if (count_ == capacity_) capacity_ += std::max<std::size_t>(alloc_step, 1);
+  UpdateTail();
+}
+
+void TKxItemContainer::UpdateTail() {
+  if (chunks_.empty()) {
+    tail_x_ = tail_y_ = nullptr;
+    tail_attr_ = nullptr;
+    chunk_start_ = 0;
+    limit_ = 0;
+    return;
+  }
+  // The chunk that receives item count_ (or the last one when it is exactly full).
+  const std::size_t ci = std::min(count_ >> kChunkShift, chunks_.size() - 1);
+  Chunk& c = *chunks_[ci];
+  tail_x_ = c.x.get();
+  tail_y_ = c.y.get();
+  tail_attr_ = c.attr.get();
+  chunk_start_ = ci << kChunkShift;
+  limit_ = std::min(capacity_, chunk_start_ + kChunkSize);
+}
+
+TKxItemContainer::Chunk& TKxItemContainer::ChunkFor(std::size_t index) { return *chunks_[index >> kChunkShift]; }
+
+void TKxItemContainer::Append(const TkxChartItem& item, std::size_t alloc_step) {
+  const std::uint32_t id = InternAttrs(item);
+  if (count_ == limit_) MakeRoom(alloc_step);
+  if (HasSecondPoint(item)) {
+    Chunk& c = ChunkFor(count_);
+    c.EnsureSecondPoints();
+    c.x2[count_ & kChunkMask] = item.X2;
+    c.y2[count_ & kChunkMask] = item.Y2;
+  }
+  AppendPoint(id, item.X1, item.Y1, alloc_step);
+}
+
+TkxChartItem TKxItemContainer::At(std::size_t index) const {
+  if (index >= capacity_) {
+    throw std::out_of_range("Chart item index " + std::to_string(index) + " is out of range (capacity " +
+                            std::to_string(capacity_) + ")");
+  }
+  if (index >= count_) return TkxChartItem{};
+  const Chunk& c = *chunks_[index >> kChunkShift];
+  const std::size_t k = index & kChunkMask;
+  TkxChartItem item = attr_sets_[c.attr[k]];
+  item.X1 = c.x[k];
+  item.Y1 = c.y[k];
+  if (c.x2) {
+    item.X2 = c.x2[k];
+    item.Y2 = c.y2[k];
+  }
+  return item;
+}
+
+void TKxItemContainer::Clear() {
+  chunks_.clear();
+  chunks_.shrink_to_fit();
+  attr_sets_.clear();
+  attr_sets_.shrink_to_fit();
+  attr_index_ = {};
+  last_attr_id_ = 0;
+  count_ = 0;
+  capacity_ = 0;
+  UpdateTail();
+}
+
+void TKxItemContainer::CopyFrom(const TKxItemContainer& source, std::size_t capacity) {
+  if (&source == this) {
+    capacity_ = std::max(capacity, count_);
+    return;
+  }
+  // Build the copy aside so that running out of memory leaves this list as it was.
+  std::vector<std::unique_ptr<Chunk>> chunks;
+  chunks.reserve(source.chunks_.size());
+  for (std::size_t ci = 0; ci < source.chunks_.size(); ++ci) {
+    const Chunk& from = *source.chunks_[ci];
+    const std::size_t used = std::min(kChunkSize, source.count_ - ci * kChunkSize);
+    auto to = std::make_unique<Chunk>();
+    std::memcpy(to->x.get(), from.x.get(), used * sizeof(double));
+    std::memcpy(to->y.get(), from.y.get(), used * sizeof(double));
+    std::memcpy(to->attr.get(), from.attr.get(), used * sizeof(std::uint32_t));
+    if (from.x2) {
+      to->EnsureSecondPoints();
+      std::memcpy(to->x2.get(), from.x2.get(), used * sizeof(double));
+      std::memcpy(to->y2.get(), from.y2.get(), used * sizeof(double));
+    }
+    chunks.push_back(std::move(to));
+  }
+  std::vector<TkxChartItem> attr_sets = source.attr_sets_;
+  auto attr_index = source.attr_index_;
+
+  chunks_ = std::move(chunks);
+  attr_sets_ = std::move(attr_sets);
+  attr_index_ = std::move(attr_index);
+  last_attr_id_ = source.last_attr_id_;
+  count_ = source.count_;
+  capacity_ = std::max(capacity, count_);
+  UpdateTail();
+}
+
+std::size_t TKxItemContainer::MemoryBytes() const {
+  std::size_t bytes = chunks_.capacity() * sizeof(void*);
+  for (const auto& c : chunks_) {
+    bytes += sizeof(Chunk) + kChunkSize * (2 * sizeof(double) + sizeof(std::uint32_t));
+    if (c->x2) bytes += 2 * kChunkSize * sizeof(double);
+  }
+  bytes += attr_sets_.capacity() * sizeof(TkxChartItem);
+  bytes += attr_index_.size() * (sizeof(TkxChartItem) + 4 * sizeof(void*));
+  return bytes;
+}
+
+TKxItemContainer::RunCursor::RunCursor(const TKxItemContainer& items, std::size_t begin, std::size_t end)
+    : items_(&items), next_(begin), end_(std::min(end, items.count_)) {}
+
+bool TKxItemContainer::RunCursor::Next(TItemRun& run) {
+  if (next_ >= end_) return false;
+  const Chunk& c = *items_->chunks_[next_ >> kChunkShift];
+  const std::size_t chunk_start = next_ & ~kChunkMask;
+  const std::size_t first = next_ - chunk_start;
+  const std::size_t limit = std::min(end_ - chunk_start, kChunkSize);
+  const std::uint32_t id = c.attr[first];
+  std::size_t k = first + 1;
+  while (k < limit && c.attr[k] == id) ++k;
+
+  run.First = next_;
+  run.Count = k - first;
+  run.Attrs = &items_->attr_sets_[id];
+  run.X1 = c.x.get() + first;
+  run.Y1 = c.y.get() + first;
+  run.X2 = c.x2 ? c.x2.get() + first : nullptr;
+  run.Y2 = c.y2 ? c.y2.get() + first : nullptr;
+  next_ += run.Count;
+  return true;
+}
+
+}  // namespace kurvex

@@ -18,7 +18,8 @@ class EKPXKurvexError : public EKPXError {
   using EKPXError::EKPXError;
 };
 
-// Assigning one persistent object from another of an unrelated class.
+// A value that cannot be converted: assigning a persistent object from an unrelated class,
+// or encoding an impossible date or time.
 class EConvertError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

@@ -33,15 +33,29 @@ inline constexpr TCursor crNone = -1;
 inline constexpr TCursor crArrow = -2;
 inline constexpr TCursor crCross = -3;
 inline constexpr TCursor crIBeam = -4;
-inline constexpr TCursor crSizeAll = -22;
-inline constexpr TCursor crHandPoint = -21;
+inline constexpr TCursor crSizeNESW = -6;
+inline constexpr TCursor crSizeNS = -7;
+inline constexpr TCursor crSizeNWSE = -8;
+inline constexpr TCursor crSizeWE = -9;
+inline constexpr TCursor crUpArrow = -10;
 inline constexpr TCursor crHourGlass = -11;
+inline constexpr TCursor crNo = -18;
+inline constexpr TCursor crHandPoint = -21;
+inline constexpr TCursor crSizeAll = -22;
+
+// Name of a built-in cursor number ("crCross") or nullptr; and the reverse lookup.
+const char* CursorToIdent(TCursor cursor);
+bool IdentToCursor(std::string_view ident, TCursor& cursor);
 
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TMouseWheelEvent =
     std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+
+// Flags of DialogCode: the keys a control wants instead of the dialog's focus navigation.
+inline constexpr int dlgcWantArrows = 1;
+inline constexpr int dlgcWantTab = 2;
 
 class TControl : public TComponent {
  public:
@@ -50,6 +64,8 @@ class TControl : public TComponent {
   const char* ClassName() const override { return "TControl"; }
 
   TWinControl* Parent() const { return parent_; }
+  // Moves the control into another parent's list of children (nullptr: none). A windowed
+  // control gets its window when the new parent has one.
   virtual void SetParent(TWinControl* parent);
 
   int Left() const { return left_; }
@@ -61,9 +77,14 @@ class TControl : public TComponent {
   void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
   void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
   TRect BoundsRect() const { return Rect(left_, top_, left_ + width_, top_ + height_); }
-  TRect ClientRect() const { return Rect(0, 0, width_, height_); }
-  // Stores the bounds; a size change resizes the window surface, realigns children and
-  // fires OnResize. Overrides call the inherited SetBounds to apply the bounds.
+  // The area children and mouse positions are measured in; (0, 0, Width, Height) except
+  // for controls with a frame of their own (forms).
+  virtual TRect ClientRect() const { return Rect(0, 0, width_, height_); }
+  int ClientWidth() const { return ClientRect().Width(); }
+  int ClientHeight() const { return ClientRect().Height(); }
+  // Stores the bounds (negative sizes count as 0); a size change resizes the window
+  // surface, realigns children and fires OnResize. Overrides call the inherited SetBounds
+  // to apply the bounds.
   virtual void SetBounds(int left, int top, int width, int height);
 
   TAlign Align() const { return align_; }
@@ -74,10 +95,13 @@ class TControl : public TComponent {
   bool Enabled() const { return enabled_; }
   virtual void SetEnabled(bool enabled);
 
-  // The control's font; a change repaints the control.
+  // The control's font; a change repaints the control. While ParentFont is True the
+  // control follows its parent's font; changing the font itself clears ParentFont.
   TFont& Font() { return font_; }
   const TFont& Font() const { return font_; }
   void SetFont(const TFont& font) { font_.Assign(font); }
+  bool ParentFont() const { return parent_font_; }
+  void SetParentFont(bool parent_font);
 
   TColor Color() const { return color_; }
   virtual void SetColor(TColor color);
@@ -90,15 +114,16 @@ class TControl : public TComponent {
   void SetCursor(TCursor cursor);
 
   // Painting. Paint draws the control; Invalidate asks the host to repaint it later;
-  // Refresh (= Repaint) repaints it now.
+  // Refresh (= Repaint) repaints it now and shows the result.
   virtual void Paint() {}
   virtual void Invalidate();
   virtual void Refresh();
   void Repaint() { Refresh(); }
 
   // Mouse notifications, called by the host with control-relative pixels. The defaults
-  // raise the matching On... events; MouseUp of the left button inside the control calls
-  // Click. WMMouseMove is the raw move message: its default runs MouseMove.
+  // raise the matching On... events; MouseUp of the left button inside the control, after
+  // a single (not double) left press on it, calls Click. WMMouseMove is the raw move
+  // message: its default runs MouseMove.
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseMove(TShiftState Shift, int X, int Y);
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -109,11 +134,17 @@ class TControl : public TComponent {
   virtual bool MouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
   virtual void Click();
 
-  // The keys a control wants for itself (arrows 1, Tab 2, as flags).
+  // The keys a control wants for itself (dlgcWantArrows, dlgcWantTab, as flags).
   virtual int DialogCode() const { return 0; }
 
   // The host that shows this control (the application's host).
   Host& GetHost() const;
+
+  // Where this control's client origin lies in the client area of `ancestor` (a parent,
+  // grandparent, ...); (0, 0) for the ancestor itself.
+  TPoint OffsetIn(const TControl* ancestor) const;
+  // True when this control and all its parents are visible.
+  bool Showing() const;
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
@@ -129,22 +160,34 @@ class TControl : public TComponent {
 
  protected:
   virtual void Resize();        // fires OnResize
-  virtual void FontChanged();   // the default invalidates
+  virtual void FontChanged();   // the default invalidates and tells the host
+  // The size changed (bounds are stored already); windows resize their surface here.
+  virtual void SizeChanged() {}
+  // Tells the host that shown state (bounds, caption, colours, ...) changed.
+  void NotifyHost();
+  // Takes the parent's font while ParentFont is True (does not clear ParentFont).
+  void AdoptParentFont();
 
  private:
+  friend class TWinControl;
+
   TWinControl* parent_ = nullptr;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   TAlign align_ = TAlign::alNone;
   bool visible_ = true;
   bool enabled_ = true;
   TFont font_;
+  bool parent_font_ = true;
+  bool adopting_font_ = false;
   TColor color_ = clBtnFace;
   std::string hint_;
   bool show_hint_ = false;
   TCursor cursor_ = crDefault;
+  bool clicked_ = false;  // a single left press started on this control
 };
 
-// A control with a window: a surface bitmap of its size that the host shows, and children.
+// A control with a window: a surface bitmap of its client size that the host shows, and
+// children.
 class TWinControl : public TControl {
  public:
   explicit TWinControl(TComponent* AOwner);
@@ -153,6 +196,14 @@ class TWinControl : public TControl {
 
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   TControl* Controls(int index) const { return controls_.at(static_cast<std::size_t>(index)); }
+  // The topmost visible, enabled child under the client point p (children added later lie
+  // on top), searching windowed children recursively; this control when none is hit and
+  // p lies in the client area; nullptr outside.
+  TControl* ControlAtPos(TPoint p);
+
+  // Position in the parent's keyboard navigation (-1: not set).
+  int TabOrder() const { return tab_order_; }
+  void SetTabOrder(int order);
 
   // The window surface ("the window"): what is drawn here is shown after Present.
   Bitmap& Surface() { return surface_; }
@@ -162,36 +213,50 @@ class TWinControl : public TControl {
   void Present();
   void Present(const TRect& region);
 
-  // True once the host has created the window; HandleNeeded asks the host for it.
+  // True once the host has created the window; HandleNeeded asks the host for it (and for
+  // the windows of the parents and windowed children). DestroyHandle gives it back.
   bool HandleAllocated() const { return handle_allocated_; }
   void HandleNeeded();
+  void DestroyHandle();
 
   // Paints the whole window: the background (PaintBackground), Paint, then every visible
   // windowless child at its position. The host calls it for invalidated windows.
   void PaintWindow();
-
-  void SetBounds(int left, int top, int width, int height) override;
+  // As PaintWindow, limited to a region of the client area (clipped there).
+  void PaintRegion(const TRect& region);
+  // Asks the host to repaint a region of the window later.
+  void InvalidateRect(const TRect& region);
 
   // Called by the host when the window is created / destroyed. Overrides call inherited.
   virtual void CreateWnd();
   virtual void DestroyWnd();
 
-  // Lays out children with an Align other than alNone.
+  // Lays out children with an Align other than alNone: alTop first, then alBottom,
+  // alLeft, alRight, and alClient in the space left.
   void Realign();
 
+  void Invalidate() override;
+  void Refresh() override;
+  void Loaded() override;
+
  protected:
-  virtual void PaintBackground();  // fills the surface with Color()
+  virtual void PaintBackground(const TRect& region);  // fills the region with Color()
   TCanvas& WindowCanvas() { return window_canvas_; }
+  void SizeChanged() override;
+  void FontChanged() override;
 
  private:
   friend class TControl;
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
+  void PaintChildren(const TRect& region);
 
   std::vector<TControl*> controls_;
   Bitmap surface_;
   TCanvas window_canvas_{&surface_};
   bool handle_allocated_ = false;
+  bool aligning_ = false;
+  int tab_order_ = -1;
 };
 
 // A window that the control paints itself (charts, scales).
@@ -204,25 +269,33 @@ class TCustomControl : public TWinControl {
   TCanvas& Canvas() { return WindowCanvas(); }
 
  protected:
-  void PaintBackground() override {}  // the control paints everything itself
+  void PaintBackground(const TRect&) override {}  // the control paints everything itself
 };
 
 // A windowless control: paints into its parent's surface at its own position, clipped to
-// its bounds. Its Canvas is valid only while it has a parent.
+// its bounds. Without a parent its canvas draws nowhere.
 class TGraphicControl : public TControl {
  public:
   explicit TGraphicControl(TComponent* AOwner);
   const char* ClassName() const override { return "TGraphicControl"; }
 
-  // A canvas on the parent's surface with the origin at this control's top-left corner.
+  // A canvas on the parent's surface with the origin at this control's top-left corner,
+  // clipped to the control's bounds (and, while the parent repaints a region, to it).
   TCanvas& Canvas();
 
-  // Repaints now and shows the result (the parent's region under this control).
+  // Repaints the parent's region under this control now (background, then the windowless
+  // children there, this one included) and shows it.
   void Refresh() override;
+  // Asks the parent to repaint the region under this control later.
   void Invalidate() override;
 
  private:
+  friend class TWinControl;
+  void PaintClipped(const TRect& parent_region);
+
+  Bitmap no_surface_;  // an empty target while there is no parent
   TCanvas canvas_;
+  bool painting_ = false;  // Paint runs with the clip of the region being repainted
 };
 
 }  // namespace kurvex

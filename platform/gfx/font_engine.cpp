@@ -47,35 +47,53 @@ std::string AliasFor(const std::string& name) {
   return name;
 }
 
-class Library {
- public:
-  static FT_Library Get() {
-    static Library library;
-    return library.ft_;
+struct KeyHash {
+  std::size_t operator()(const FontKey& k) const {
+    return std::hash<std::string>()(k.name) ^ (std::hash<int>()(k.height) * 31) ^ (k.bold ? 0x9e37 : 0) ^
+           (k.italic ? 0x79b9 : 0);
   }
+};
+
+// The FreeType library with everything made from it. One object, so that the faces are
+// released before the library at exit.
+class Engine {
+ public:
+  static Engine& Get() {
+    static Engine engine;
+    return engine;
+  }
+  FT_Library library = nullptr;
+  // A fontconfig configuration of our own, so the engine neither depends on nor changes the
+  // process-wide one that a GUI toolkit may use, and can release it at exit.
+  FcConfig* config = nullptr;
+  std::map<std::tuple<std::string, bool, bool>, FaceSource> resolved;
+  std::unordered_map<FontKey, std::unique_ptr<SizedFont>, KeyHash> faces;
 
  private:
-  Library() {
-    if (FT_Init_FreeType(&ft_) != 0) ft_ = nullptr;
+  Engine() {
+    if (FT_Init_FreeType(&library) != 0) library = nullptr;
+    config = FcInitLoadConfigAndFonts();
   }
-  ~Library() {
-    if (ft_ != nullptr) FT_Done_FreeType(ft_);
+  ~Engine() {
+    faces.clear();
+    if (library != nullptr) FT_Done_FreeType(library);
+    if (config != nullptr) FcConfigDestroy(config);
   }
-  FT_Library ft_ = nullptr;
 };
 
 bool MatchFont(const std::string& family, bool bold, bool italic, FaceSource* out) {
-  if (!FcInit()) return false;
+  FcConfig* config = Engine::Get().config;
+  if (config == nullptr) return false;
   FcPattern* pattern = FcPatternCreate();
   if (pattern == nullptr) return false;
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
   FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcConfigSubstitute(config, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPattern* match = FcFontMatch(config, pattern, &result);
   FcPatternDestroy(pattern);
   if (match == nullptr) return false;
   FcChar8* file = nullptr;
@@ -107,7 +125,7 @@ int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 }  // namespace
 
 FaceSource ResolveFace(const std::string& name, bool bold, bool italic) {
-  static std::map<std::tuple<std::string, bool, bool>, FaceSource> resolved;
+  auto& resolved = Engine::Get().resolved;
   const auto key = std::make_tuple(name, bold, italic);
   if (auto it = resolved.find(key); it != resolved.end()) return it->second;
   FaceSource source;
@@ -128,7 +146,7 @@ struct SizedFont::FaceHandle {
 SizedFont::SizedFont(const FaceSource& source, int height)
     : face_(std::make_unique<FaceHandle>()), family_(source.family), embolden_(source.embolden),
       slant_(source.slant) {
-  FT_Library library = Library::Get();
+  FT_Library library = Engine::Get().library;
   if (library != nullptr && !source.file.empty() &&
       FT_New_Face(library, source.file.c_str(), source.index, &face_->face) != 0) {
     face_->face = nullptr;
@@ -233,13 +251,7 @@ void SizedFont::Render(char32_t code, Glyph& glyph) {
 }
 
 SizedFont& FaceFor(const FontKey& key) {
-  struct KeyHash {
-    std::size_t operator()(const FontKey& k) const {
-      return std::hash<std::string>()(k.name) ^ (std::hash<int>()(k.height) * 31) ^ (k.bold ? 0x9e37 : 0) ^
-             (k.italic ? 0x79b9 : 0);
-    }
-  };
-  static std::unordered_map<FontKey, std::unique_ptr<SizedFont>, KeyHash> faces;
+  auto& faces = Engine::Get().faces;
   auto it = faces.find(key);
   if (it == faces.end()) {
     auto face = std::make_unique<SizedFont>(ResolveFace(key.name, key.bold, key.italic), key.height);

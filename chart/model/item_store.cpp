@@ -1,6 +1,7 @@
 #include "chart/model/item_store.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -60,7 +61,14 @@ struct TKxItemContainer::Chunk {
   }
 };
 
-TKxItemContainer::TKxItemContainer() = default;
+namespace {
+std::uint64_t NextGeneration() {
+  static std::atomic<std::uint64_t> counter{0};
+  return ++counter;
+}
+}  // namespace
+
+TKxItemContainer::TKxItemContainer() : generation_(NextGeneration()) {}
 TKxItemContainer::~TKxItemContainer() = default;
 
 std::size_t TKxItemContainer::AttrHash::operator()(const TkxChartItem& a) const {
@@ -176,6 +184,7 @@ void TKxItemContainer::Clear() {
   attr_sets_.shrink_to_fit();
   attr_index_ = {};
   last_attr_id_ = 0;
+  generation_ = NextGeneration();
   count_ = 0;
   capacity_ = 0;
   UpdateTail();
@@ -210,6 +219,7 @@ void TKxItemContainer::CopyFrom(const TKxItemContainer& source, std::size_t capa
   attr_sets_ = std::move(attr_sets);
   attr_index_ = std::move(attr_index);
   last_attr_id_ = source.last_attr_id_;
+  generation_ = NextGeneration();
   count_ = source.count_;
   capacity_ = std::max(capacity, count_);
   UpdateTail();

@@ -62,6 +62,9 @@ class TKxItemContainer {
 
   std::size_t Count() const { return count_; }
   std::size_t Capacity() const { return capacity_; }
+  // Changes (to a value no other list has had) whenever attribute ids become void, so that
+  // callers can cache ids.
+  std::uint64_t Generation() const { return generation_; }
 
   // The record at index (0 <= index < Capacity; zero at and above Count). Throws
   // std::out_of_range for indices at or above the capacity.
@@ -141,6 +144,7 @@ class TKxItemContainer {
   std::vector<TkxChartItem> attr_sets_;
   std::unordered_map<TkxChartItem, std::uint32_t, AttrHash, AttrEqual> attr_index_;
   std::uint32_t last_attr_id_ = 0;  // valid when attr_sets_ is not empty
+  std::uint64_t generation_;
 };
 
 }  // namespace kurvex

@@ -1,0 +1,7 @@
+#include "chart/model/chart_cursors.h"
+
+namespace kurvex {
+
+void RegisterChartCursors() {}
+
+}  // namespace kurvex

@@ -259,6 +259,9 @@ void TCustomKurvex::SetBounds(int left, int top, int width, int height) {
     }
     SyncScaleControls();
     TCustomControl::SetBounds(left, top, width, height);
+    // Keep the plot bitmap in step with the size, so that a RefreshChart before the next
+    // paint draws into a plot image of the right size.
+    if (plot_bitmap_) ResizePlotBitmap();
     UpdateTransforms();
   } catch (...) {
     paint_hold_ = held;

@@ -276,9 +276,11 @@ void TCustomKurvex::CopyPropsToScale(const TScaleProps& p, TScale& s) {
   s.SetCaptionAlignment(p.CaptionAlignment());
   s.SetCaptionAnchor(p.CaptionAnchor());
   s.SetColorScale(p.ColorScale());
+  // The label type first: its setter changes the decimals and the logarithmic flag, which
+  // must end up as the axis setting has them.
+  s.SetLabelType(p.LabelType());
   s.SetDecPlaces(p.DecPlaces());
   s.SetLogarithmic(p.Logarithmic());
-  s.SetLabelType(p.LabelType());
   s.SetShortTicks(p.ShortTicks());
   s.SetMinTicks(p.MinTicks());
   s.SetScaleInscript(p.ScaleInscript());

@@ -1,5 +1,6 @@
 #include "platform/gfx/image_check.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -100,9 +101,15 @@ bool CheckJpeg(const unsigned char* data, std::size_t size, std::string* problem
 bool IsComplete(const unsigned char* data, std::size_t size, std::string* problem) {
   static const unsigned char kPng[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
   if (size == 0) return Problem(problem, "the file is empty");
-  if (size >= 8 && std::memcmp(data, kPng, 8) == 0) return CheckPng(data, size, problem);
+  static const unsigned char kJpeg[] = {0xFF, 0xD8, 0xFF};
+  // A file shorter than a signature but matching its start is a cut-off file of that kind.
+  if (std::memcmp(data, kPng, std::min<std::size_t>(size, 8)) == 0) {
+    return size >= 8 ? CheckPng(data, size, problem) : Problem(problem, "truncated PNG file");
+  }
+  if (std::memcmp(data, kJpeg, std::min<std::size_t>(size, 3)) == 0) {
+    return size >= 3 ? CheckJpeg(data, size, problem) : Problem(problem, "truncated JPEG file");
+  }
   if (size >= 2 && data[0] == 'B' && data[1] == 'M') return CheckBmp(data, size, problem);
-  if (size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF) return CheckJpeg(data, size, problem);
   return Problem(problem, "not a BMP, PNG or JPEG image");
 }
 

@@ -28,7 +28,8 @@ struct Box {
   std::int64_t left, top, right, bottom;  // right/bottom exclusive
 };
 
-// Calls plot(x, y) for every pixel of the line inside the box.
+// Calls plot(x, y, i) for every pixel of the line inside the box, i being the pixel's
+// index along the line (0 at the start).
 template <class Plot>
 void ReferenceLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, const Box& box, Plot plot) {
   const std::int64_t dx = x1 - x0;
@@ -41,14 +42,14 @@ void ReferenceLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64
       const std::int64_t i = dx > 0 ? x - x0 : x0 - x;
       if (i < 0 || i >= adx) continue;
       const std::int64_t y = RoundHalfDown(y0, Wide{dy} * i, adx);
-      if (y >= box.top && y < box.bottom) plot(x, y);
+      if (y >= box.top && y < box.bottom) plot(x, y, i);
     }
   } else {
     for (std::int64_t y = box.top; y < box.bottom; ++y) {
       const std::int64_t i = dy > 0 ? y - y0 : y0 - y;
       if (i < 0 || i >= ady) continue;
       const std::int64_t x = RoundHalfDown(x0, Wide{dx} * i, ady);
-      if (x >= box.left && x < box.right) plot(x, y);
+      if (x >= box.left && x < box.right) plot(x, y, i);
     }
   }
 }
@@ -57,7 +58,9 @@ void ReferenceLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64
 inline void ReferenceLineOn(Bitmap& b, TPoint origin, TPoint from, TPoint to, TColor color, const Box& clip) {
   ReferenceLine(std::int64_t{from.X} + origin.X, std::int64_t{from.Y} + origin.Y, std::int64_t{to.X} + origin.X,
                 std::int64_t{to.Y} + origin.Y, clip,
-                [&](std::int64_t x, std::int64_t y) { b.SetPixel(static_cast<int>(x), static_cast<int>(y), color); });
+                [&](std::int64_t x, std::int64_t y, std::int64_t) {
+                  b.SetPixel(static_cast<int>(x), static_cast<int>(y), color);
+                });
 }
 
 }  // namespace kurvex::testing_ref

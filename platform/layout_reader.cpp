@@ -226,10 +226,13 @@ class Reader : public LayoutContext {
     const Json& children = node["children"];
     for (std::size_t i = 0; i < children.size(); ++i) {
       const Json& child = children[i];
-      const std::string index_path = path + ".children[" + std::to_string(i) + "]";
-      CheckNode(child, index_path);
-      const std::string name = child.contains("name") ? child["name"].get<std::string>() : std::string();
-      const std::string child_path = name.empty() ? index_path : path + "." + name;
+      // A child is known by its name where it has one, by its index otherwise.
+      std::string child_path = path + ".children[" + std::to_string(i) + "]";
+      if (child.is_object() && child.contains("name") && child["name"].is_string() &&
+          !child["name"].get_ref<const std::string&>().empty()) {
+        child_path = path + "." + child["name"].get<std::string>();
+      }
+      CheckNode(child, child_path);
       TComponent* c = Create(child["class"].get<std::string>(), root_, child_path);
       StartLoading(*c, child_path);
       SetName(*c, child, child_path);

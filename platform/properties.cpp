@@ -200,15 +200,18 @@ std::string ReadString(const Json& v) {
 }
 
 TColor ReadColor(const Json& v) {
+  const char* expected = "a colour number in 0..4294967295 or a colour name such as clBlack, clBtnFace";
+  TColor c = 0;
   if (v.is_string()) {
-    TColor c = 0;
-    if (!IdentToColor(v.get_ref<const std::string&>().c_str(), c)) {
-      Expected("a colour number or a colour name such as clBlack, clBtnFace", v);
-    }
+    if (!IdentToColor(v.get_ref<const std::string&>().c_str(), c)) Expected(expected, v);
     return c;
   }
-  if (!v.is_number_integer()) Expected("a colour number or a colour name such as clBlack, clBtnFace", v);
-  return static_cast<TColor>(ReadInteger(v, 0, 0xFFFFFFFF));
+  if (v.is_number_unsigned() && v.get<std::uint64_t>() <= 0xFFFFFFFFu) return static_cast<TColor>(v.get<std::uint64_t>());
+  if (v.is_number_integer() && !v.is_number_unsigned() && v.get<std::int64_t>() >= 0 &&
+      v.get<std::int64_t>() <= 0xFFFFFFFF) {
+    return static_cast<TColor>(v.get<std::int64_t>());
+  }
+  Expected(expected, v);
 }
 
 Json WriteColor(TColor c) {

@@ -158,7 +158,10 @@ void TScrollBar::Change() {
 
 // ---- TLabel ----------------------------------------------------------------------------
 
-TLabel::TLabel(TComponent* AOwner) : TCaptionControl(AOwner) { SetBounds(0, 0, 65, 17); }
+TLabel::TLabel(TComponent* AOwner) : TCaptionControl(AOwner) {
+  SetBounds(0, 0, 65, 17);
+  AdjustBounds();
+}
 
 void TLabel::SetAutoSize(bool auto_size) {
   if (auto_size == auto_size_) return;

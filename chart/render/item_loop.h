@@ -1,0 +1,33 @@
+#pragma once
+// Replaying one item list: filters, OnBeforeRenderChartItem on a copy of each item, and
+// DrawItem; runs of line-to items take a fast path when no handler is assigned.
+
+#include <array>
+
+#include "chart/model/item_store.h"
+#include "chart/render/item_context.h"
+
+namespace kurvex {
+
+// Which item kinds a pass over a list draws.
+enum class TKindPass { All, NonText, TextOnly };
+
+struct TListPass {
+  const TKxItemContainer* Items = nullptr;
+  const TLongTextArray* Texts = nullptr;
+  bool IsAnnotation = false;
+  std::array<bool, 256> ClassShown{};
+  std::array<bool, TItemContext::kLayers + 1> LayerShown{};  // 1..16
+  TKindPass Kinds = TKindPass::All;
+  const TBeforeRenderCItemEvent* OnBeforeRenderChartItem = nullptr;
+};
+
+// Draws every item of the pass that its filters show, in index order.
+void DrawItemList(const TItemContext& ctx, const TListPass& pass);
+
+// The fast path for a run of line-to items sharing one attribute set with world
+// coordinates: the first item goes through DrawItem (pen width, line attributes), every
+// further point is mapped straight from the stored columns into the path buffer.
+void DrawLineToRun(const TItemContext& ctx, const TItemRun& run, const TLongTextArray& texts, bool is_annotation);
+
+}  // namespace kurvex

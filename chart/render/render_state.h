@@ -1,0 +1,51 @@
+#pragma once
+// The renderer's per-chart state: the canvas-state cache, the path buffer and the mark
+// occupancy matrix. It lives between renders; every render resets it before the item lists.
+
+#include <cstdint>
+#include <vector>
+
+#include "chart/render/path_buffer.h"
+#include "common/color.h"
+#include "common/types.h"
+
+namespace kurvex {
+
+// The canvas attributes as the item drawing last set them. An attribute is changed on the
+// canvas only when the wanted value differs from the cached one.
+struct TCanvasCache {
+  TColor PenColor = 0;
+  TPenStyle PenStyle = TPenStyle::psSolid;
+  TColor BrushColor = 0;
+  TColor FontColor = 0;
+  int PenWidth = 1;
+};
+
+// Where marks of each type were drawn in this render, so that a mark of the same type too
+// close to an earlier one can be skipped. Cells cover the control plus the minimum distance
+// on every side; each holds the type of the last mark drawn near it, or -1.
+class TMarkOccupancy {
+ public:
+  // Sizes the matrix for a control of width x height and distance dist, all cells -1.
+  void Prepare(int width, int height, int dist);
+  int Distance() const { return dist_; }
+
+  // True when a mark of this type at canvas pixel (x, y) is to be drawn; it then claims
+  // every cell within the distance. A mark whose own cell lies outside the matrix is drawn
+  // and claims the part of its square that lies inside.
+  bool Claim(int x, int y, int type);
+
+ private:
+  int dist_ = 1;
+  int columns_ = 0;
+  int rows_ = 0;
+  std::vector<std::int32_t> cells_;  // column-major: cell (i, j) at i * rows_ + j
+};
+
+struct TRenderState {
+  TCanvasCache Cache;
+  TPathBuffer Path;
+  TMarkOccupancy Occupancy;
+};
+
+}  // namespace kurvex

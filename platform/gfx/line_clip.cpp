@@ -47,6 +47,20 @@ bool ClipLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1
   const std::int64_t cm0 = x_major ? clip.top : clip.left;
   const std::int64_t cm1 = x_major ? clip.bottom : clip.right;
 
+  // Both ends inside the (convex) clip box: every pixel is visible, no search needed.
+  const std::int64_t bias = sm > 0 ? 1 : 0;
+  if (clip.Contains(x0, y0) && clip.Contains(x1, y1)) {
+    run->offset = static_cast<std::ptrdiff_t>(y0 * stride + x0);
+    run->major_step = x_major ? sM : sM * stride;
+    run->minor_step = x_major ? sm * stride : sm;
+    run->error = dM - bias;
+    run->increment = 2 * dm;
+    run->limit = 2 * dM;
+    run->count = dM;
+    run->phase = 0;
+    return true;
+  }
+
   // Steps whose major coordinate is inside the clip box.
   Int128 lo = 0;
   Int128 hi = dM - 1;
@@ -60,7 +74,6 @@ bool ClipLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1
   if (lo > hi) return false;
 
   // Steps whose minor coordinate is inside: f(i) in [k, m], solved for i.
-  const std::int64_t bias = sm > 0 ? 1 : 0;
   if (dm == 0) {
     if (m0 < cm0 || m0 >= cm1) return false;
   } else {

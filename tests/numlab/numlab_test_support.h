@@ -73,13 +73,15 @@ class LabelOnPanel {
   CountingNumLab* label_;  // owned by the panel
 };
 
-// Bounding box of the pixels of one exact colour inside a region; Right/Bottom exclusive,
-// empty when there are none.
-inline TRect InkBox(const Bitmap& b, const TRect& region, TColor ink) {
+// Bounding box of the pixels inside a region that have one exact colour (InkBox) or any
+// other colour than the background (InkBoxExcept); Right/Bottom exclusive, empty when there
+// are none.
+template <class Pred>
+TRect BoxWhere(const Bitmap& b, const TRect& region, Pred pred) {
   TRect box = Rect(region.Right, region.Bottom, region.Left, region.Top);
   for (int y = region.Top; y < region.Bottom; ++y) {
     for (int x = region.Left; x < region.Right; ++x) {
-      if (b.Pixel(x, y) != ink) continue;
+      if (!pred(b.Pixel(x, y))) continue;
       box.Left = std::min(box.Left, x);
       box.Top = std::min(box.Top, y);
       box.Right = std::max(box.Right, x + 1);
@@ -87,6 +89,14 @@ inline TRect InkBox(const Bitmap& b, const TRect& region, TColor ink) {
     }
   }
   return box;
+}
+
+inline TRect InkBox(const Bitmap& b, const TRect& region, TColor ink) {
+  return BoxWhere(b, region, [ink](TColor c) { return c == ink; });
+}
+
+inline TRect InkBoxExcept(const Bitmap& b, const TRect& region, TColor background) {
+  return BoxWhere(b, region, [background](TColor c) { return c != background; });
 }
 
 inline bool HasInk(const TRect& box) { return box.Right > box.Left; }

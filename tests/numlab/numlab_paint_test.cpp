@@ -264,6 +264,11 @@ TEST(NumLabPaint, OddGeometryStaysInsideTheLabel) {
       EXPECT_EQ(outside, 0) << "LeftSpace " << ls << ", LabelWidth " << lw;
     }
   }
+  for (const auto& [w, h] : {std::pair{0, 28}, std::pair{160, 0}, std::pair{1, 1}}) {
+    l.SetBounds(100, 20, w, h);
+    l.Refresh();
+    EXPECT_EQ(CountOther(f.Surface(), Rect(0, 0, 100, 60), clWhite), 0) << w << " x " << h;
+  }
 }
 
 // Left and right texts in every alignment, enabled and disabled, on a larger panel.

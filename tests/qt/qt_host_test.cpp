@@ -31,8 +31,13 @@ class Checker : public TCustomControl {
       for (int x = 0; x < Width(); ++x) Canvas().SetPixel(x, y, ((x / 4 + y / 4) % 2) != 0 ? clNavy : clYellow);
     }
   }
+  void DblClick() override {
+    log.push_back("dblclick");
+    TCustomControl::DblClick();
+  }
   void MouseDown(TMouseButton b, TShiftState s, int x, int y) override {
-    log.push_back("down " + std::to_string(x) + "," + std::to_string(y));
+    log.push_back(std::string(s.Contains(TShiftStateItem::ssDouble) ? "double " : "") + "down " +
+                  std::to_string(x) + "," + std::to_string(y));
     TCustomControl::MouseDown(b, s, x, y);
   }
   void WMMouseMove(int x, int y, TShiftState keys) override {
@@ -220,6 +225,17 @@ TEST_F(QtForm, MouseOnASurfaceReachesTheControlAsRawMoveAndPresses) {
   SendMouse(board, QEvent::MouseButtonPress, QPoint(11, 12));
   SendMouse(board, QEvent::MouseButtonRelease, QPoint(11, 13), Qt::LeftButton, Qt::NoButton);
   EXPECT_EQ(form->Board->log, (std::vector<std::string>{"raw 10,12", "down 11,12", "up 11,13"}));
+}
+
+TEST_F(QtForm, ADoubleClickArrivesAsNotificationThenPress) {
+  // Qt delivers press, release, double click, release.
+  QWidget* board = Widget("Board");
+  SendMouse(board, QEvent::MouseButtonPress, QPoint(5, 6));
+  SendMouse(board, QEvent::MouseButtonRelease, QPoint(5, 6), Qt::LeftButton, Qt::NoButton);
+  SendMouse(board, QEvent::MouseButtonDblClick, QPoint(5, 6));
+  SendMouse(board, QEvent::MouseButtonRelease, QPoint(5, 6), Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(form->Board->log,
+            (std::vector<std::string>{"down 5,6", "up 5,6", "dblclick", "double down 5,6", "up 5,6"}));
 }
 
 TEST_F(QtForm, AnErrorInAHandlerIsShownNotThrownIntoQt) {

@@ -184,6 +184,29 @@ TEST(Ellipse, PartlyOutsidePaintsWhatALargeBitmapWouldShow) {
   }
 }
 
+TEST(Ellipse, ClearPenFillsOnePixelLessAndInsideFrameKeepsWidePensInTheBox) {
+  Scene s;
+  s.canvas.Pen().SetStyle(TPenStyle::psClear);
+  s.canvas.Ellipse(2, 2, 7, 7);  // filled like a 4 x 4 ellipse
+  Scene t;
+  t.canvas.Pen().SetColor(clRed);
+  t.canvas.Ellipse(2, 2, 6, 6);  // outline and fill of a 4 x 4 ellipse, all red
+  EXPECT_EQ(s.Map(0, 0, 9, 9), t.Map(0, 0, 9, 9));
+  EXPECT_EQ(s.bitmap.Pixel(3, 3), clRed);
+
+  Bitmap b(40, 40);
+  TCanvas c(&b);
+  c.Pen().SetWidth(6);
+  c.Pen().SetStyle(TPenStyle::psInsideFrame);
+  c.Ellipse(5, 8, 35, 30);
+  for (const auto& [x, y] : testing_px::PaintedPixels(b, clWhite)) {
+    EXPECT_TRUE(x >= 5 && x < 35 && y >= 8 && y < 30) << x << ", " << y;
+  }
+  EXPECT_EQ(b.Pixel(5, 19), clBlack);
+  EXPECT_EQ(b.Pixel(10, 19), clBlack);
+  EXPECT_EQ(b.Pixel(11, 19), clWhite);  // the brush (white) inside the 6-pixel ring
+}
+
 TEST(Arc, RunsCounterClockwiseFromTheStartDirectionToTheEndDirection) {
   Bitmap b(40, 40);
   TCanvas c(&b);

@@ -230,5 +230,73 @@ TEST(Clipping, OriginShiftsEveryCoordinateWithoutOverflow) {
   EXPECT_EQ(PaintedPixels(b, clWhite).size(), 4u);
 }
 
+// The shaded frame of the numeric label and the scale, drawn with LineTo's convention:
+// style "lowered" with L = 10, T = 0, R = 90, B = 26.
+TEST(LineTo, ShadedFrameLinesMeetAtTheirCorners) {
+  Bitmap b(100, 30);
+  TCanvas c(&b);
+  const int L = 10, T = 0, R = 90, B = 26;
+  c.Pen().SetColor(clGray);
+  c.MoveTo(L, B);
+  c.LineTo(L, T);
+  c.LineTo(R + 1, T);
+  c.MoveTo(R, T + 1);
+  c.Pen().SetColor(clWhite);
+  c.LineTo(R, B);
+  c.LineTo(L - 1, B);
+  c.Pen().SetColor(clBlack);
+  c.MoveTo(L + 1, B - 1);
+  c.LineTo(L + 1, T + 1);
+  c.LineTo(R, T + 1);
+  c.MoveTo(R - 1, T + 2);
+  c.Pen().SetColor(clSilver);
+  c.LineTo(R - 1, B - 1);
+  c.LineTo(L, B - 1);
+  b.SetPixel(90, 26, clRed);  // would stay red if the white edges missed their corner
+  c.MoveTo(R, T + 1);
+  c.Pen().SetColor(clWhite);
+  c.LineTo(R, B);
+  c.LineTo(L - 1, B);
+  EXPECT_EQ(b.Pixel(10, 0), clGray);
+  EXPECT_EQ(b.Pixel(90, 26), clWhite);
+  EXPECT_EQ(b.Pixel(11, 1), clBlack);
+  EXPECT_EQ(b.Pixel(89, 25), clSilver);
+  EXPECT_EQ(b.Pixel(90, 0), clGray);
+  EXPECT_EQ(b.Pixel(10, 26), clWhite);
+}
+
+// The crosshair box: a black 5 x 5 frame inside a white 7 x 7 frame.
+TEST(Rectangle, CrosshairBoxFrames) {
+  Bitmap b(20, 20);
+  b.Fill(clGray);
+  TCanvas c(&b);
+  c.Brush().SetStyle(TBrushStyle::bsClear);
+  c.Pen().SetColor(clWhite);
+  c.Rectangle(10 - 3, 10 - 3, 10 + 4, 10 + 4);
+  c.Pen().SetColor(clBlack);
+  c.Rectangle(10 - 2, 10 - 2, 10 + 3, 10 + 3);
+  EXPECT_EQ(testing_px::Picture(b, 6, 6, 15, 15, clWhite),
+            ".........\n"
+            ".#######.\n"
+            ".#.....#.\n"
+            ".#.....#.\n"
+            ".#.....#.\n"
+            ".#.....#.\n"
+            ".#.....#.\n"
+            ".#######.\n"
+            ".........\n");
+  EXPECT_EQ(testing_px::Picture(b, 6, 6, 15, 15, clBlack),
+            ".........\n"
+            ".........\n"
+            "..#####..\n"
+            "..#...#..\n"
+            "..#...#..\n"
+            "..#...#..\n"
+            "..#####..\n"
+            ".........\n"
+            ".........\n");
+  EXPECT_EQ(b.Pixel(10, 10), clGray);
+}
+
 }  // namespace
 }  // namespace kurvex

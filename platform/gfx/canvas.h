@@ -11,6 +11,10 @@
 //    brush is solid and are left alone while it is clear. Wider pens draw solid, round-ended.
 //  - Nothing is ever written outside the bitmap or the clip rectangle, whatever the
 //    coordinates (any 32-bit value).
+//  - Figures take their corners in either order. The pen mode applies to figure fills and
+//    dash gaps too; text and FillRect always copy. Dash patterns follow lines, polylines and
+//    the outlines of rectangles and polygons; ellipse and arc outlines are drawn solid.
+//  - StretchDraw into a rectangle with Right < Left (or Bottom < Top) mirrors the bitmap.
 // All coordinates are relative to the origin (SetOrigin), which lets a windowless control
 // draw on its parent's surface at its own position.
 
@@ -105,7 +109,8 @@ class TCanvas {
   TColor Pixel(int x, int y) const;
 
   // Text with (x, y) the top-left corner of the text cell, in Font's colour. With a solid
-  // brush the cell is filled with the brush colour first. Strings are UTF-8.
+  // brush the cell is filled with the brush colour first. Strings are UTF-8 (a byte that is
+  // not valid UTF-8 is taken as a Latin-1 character). The pen moves to (x + width, y).
   void TextOut(int x, int y, std::string_view text);
   // As TextOut, clipped to r; with a solid brush r is filled with the brush colour.
   void TextRect(const TRect& r, int x, int y, std::string_view text);
@@ -126,7 +131,7 @@ class TCanvas {
   TPoint pen_pos_;
   TPoint origin_;
   TCopyMode copy_mode_ = TCopyMode::cmSrcCopy;
-  TRect clip_;          // device pixels, already intersected with the bitmap
+  TRect clip_;          // device pixels, normalised; intersected with the bitmap at each use
   bool has_clip_ = false;
   Impl* impl_ = nullptr;  // raster state private to the implementation (pattern phase, caches)
 };

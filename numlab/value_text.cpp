@@ -83,8 +83,7 @@ bool KeepsTextAsIs(TDisplay type) {
          type == TDisplay::dtBin;
 }
 
-}  // namespace
-
+// The text of the display type, before separator and sign.
 std::string RawValueText(const TValueTextSettings& s) {
   const double v = s.value;
   const int p = std::clamp(s.precision, 0, kMaxPrecision);
@@ -108,6 +107,8 @@ std::string RawValueText(const TValueTextSettings& s) {
   }
   return overflow;  // an ordinal outside the enumeration
 }
+
+}  // namespace
 
 std::string BuildValueText(const TValueTextSettings& s) {
   std::string text = RawValueText(s);

@@ -30,10 +30,6 @@ struct TValueTextSettings {
 // date formatter's text for an undecodable value.
 std::string BuildValueText(const TValueTextSettings& settings);
 
-// The raw text of one display type (before separator and sign), exposed for the angle and
-// integer rules' tests.
-std::string RawValueText(const TValueTextSettings& settings);
-
 // Angle texts of the degree display types with q decimals (clamped to 0..8). NaN and the
 // infinities give an empty string: an angle cannot show them.
 std::string DegreeText(double value, int decimals);

@@ -58,7 +58,9 @@ bool TApplication::Guard(const std::function<void()>& f) {
 }
 
 int TApplication::Run() {
-  terminated_ = false;
+  // Terminate is final: once the main form has closed there is nothing left to run. A new
+  // host (SetHost) starts afresh.
+  if (terminated_) return 0;
   if (main_form_ != nullptr) main_form_->Show();
   if (terminated_) return 0;
   return GetHost().Run();

@@ -70,6 +70,8 @@ class TApplication {
   TForm* MainForm() const { return main_form_; }
   void SetMainForm(TForm* form) { main_form_ = form; }
 
+  // Shows the main form and runs the host's message loop until Terminate; returns at once
+  // once terminated (until a new host is set).
   int Run();
   void Terminate();
   bool Terminated() const { return terminated_; }

@@ -159,6 +159,18 @@ void TControl::SetColor(TColor color) {
   NotifyHost();
 }
 
+void TControl::SetHint(const std::string& hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
+  NotifyHost();
+}
+
+void TControl::SetShowHint(bool show) {
+  if (show == show_hint_) return;
+  show_hint_ = show;
+  NotifyHost();
+}
+
 void TControl::SetCursor(TCursor cursor) {
   if (cursor == cursor_) return;
   cursor_ = cursor;

@@ -106,10 +106,11 @@ class TControl : public TComponent {
   TColor Color() const { return color_; }
   virtual void SetColor(TColor color);
 
+  // The hint is the control's tool tip while ShowHint is True.
   const std::string& Hint() const { return hint_; }
-  void SetHint(const std::string& hint) { hint_ = hint; }
+  void SetHint(const std::string& hint);
   bool ShowHint() const { return show_hint_; }
-  void SetShowHint(bool show) { show_hint_ = show; }
+  void SetShowHint(bool show);
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor cursor);
 

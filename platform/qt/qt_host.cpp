@@ -89,6 +89,8 @@ void QtHost::Sync(TWinControl& control, QWidget& widget) {
   if (widget.isEnabled() != control.Enabled()) widget.setEnabled(control.Enabled());
   const QFont font = ToQFont(control.Font());
   if (widget.font() != font) widget.setFont(font);
+  const QString tip = control.ShowHint() ? QString::fromStdString(control.Hint()) : QString();
+  if (widget.toolTip() != tip) widget.setToolTip(tip);
   if (control.Cursor() == crDefault) {
     widget.unsetCursor();
   } else {

@@ -171,6 +171,8 @@ TEST(Form, ClosingTheMainFormEndsTheMessageLoop) {
   EXPECT_FALSE(form.Visible());
   EXPECT_TRUE(Application().Terminated());
   EXPECT_EQ(asked, 2);
+  EXPECT_EQ(Application().Run(), 0);  // nothing left to run: the form stays closed
+  EXPECT_FALSE(form.Visible());
 }
 
 TEST(Form, ChildrenFollowTheFormsFontUntilTheyGetTheirOwn) {

@@ -156,6 +156,11 @@ TEST_F(QtForm, ControlsAppearAsNativeWidgetsAtTheirBounds) {
   EXPECT_EQ(bar->maximum(), 13);
   EXPECT_EQ(bar->value(), 6);
   EXPECT_EQ(bar->geometry(), QRect(262, 32, 121, 17));
+  // Hints become tool tips while ShowHint is on.
+  form->Board->SetHint("Click into chart area to zoom or pan");
+  EXPECT_EQ(Widget("Board")->toolTip(), "");
+  form->Board->SetShowHint(true);
+  EXPECT_EQ(Widget("Board")->toolTip(), "Click into chart area to zoom or pan");
 }
 
 TEST_F(QtForm, ClickingTheButtonRunsItsOnClick) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <mutex>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -47,7 +48,6 @@ TkxChartItem WithoutCoordinates(TkxChartItem item) {
 struct TKxItemContainer::Chunk {
   std::unique_ptr<double[], FreeDeleter> x = AllocateUntouched<double>(kChunkSize);
   std::unique_ptr<double[], FreeDeleter> y = AllocateUntouched<double>(kChunkSize);
-  std::unique_ptr<std::uint32_t[], FreeDeleter> attr = AllocateUntouched<std::uint32_t>(kChunkSize);
   // Created zero-filled on the first item of the chunk with a second point.
   std::unique_ptr<double[], FreeDeleter> x2;
   std::unique_ptr<double[], FreeDeleter> y2;
@@ -68,8 +68,58 @@ std::uint64_t NextGeneration() {
 }
 }  // namespace
 
+namespace {
+
+// Chunks of emptied lists are kept for reuse, up to a bound (about 20 MB): a chart that is
+// cleared and filled again (every "Start" of a speed test) then writes into memory that is
+// already resident instead of faulting in fresh pages for every item.
+class ChunkPool {
+ public:
+  static constexpr std::size_t kMaxChunks = 16;
+
+  std::unique_ptr<TKxItemContainer::Chunk> Take();
+  void Give(std::unique_ptr<TKxItemContainer::Chunk> chunk);
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::unique_ptr<TKxItemContainer::Chunk>> free_;
+};
+
+ChunkPool& Pool() {
+  static ChunkPool* pool = new ChunkPool();  // never destroyed: lists may outlive statics
+  return *pool;
+}
+
+}  // namespace
+
+std::unique_ptr<TKxItemContainer::Chunk> ChunkPool::Take() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!free_.empty()) {
+      auto chunk = std::move(free_.back());
+      free_.pop_back();
+      return chunk;
+    }
+  }
+  return std::make_unique<TKxItemContainer::Chunk>();
+}
+
+void ChunkPool::Give(std::unique_ptr<TKxItemContainer::Chunk> chunk) {
+  chunk->x2.reset();
+  chunk->y2.reset();
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (free_.size() < kMaxChunks) free_.push_back(std::move(chunk));
+}
+
 TKxItemContainer::TKxItemContainer() : generation_(NextGeneration()) {}
-TKxItemContainer::~TKxItemContainer() = default;
+
+TKxItemContainer::~TKxItemContainer() { ReleaseChunks(); }
+
+void TKxItemContainer::ReleaseChunks() {
+  for (auto& chunk : chunks_) Pool().Give(std::move(chunk));
+  chunks_.clear();
+  chunks_.shrink_to_fit();
+}
 
 std::size_t TKxItemContainer::AttrHash::operator()(const TkxChartItem& a) const {
   // FNV-1a over the attribute fields (the coordinates are always zero in keys).
@@ -105,7 +155,7 @@ std::uint32_t TKxItemContainer::InternAttrs(const TkxChartItem& attrs) {
     last_attr_id_ = found->second;
     return last_attr_id_;
   }
-  if (attr_sets_.size() >= 0xFFFFFFFFu) throw std::length_error("Too many distinct chart item attribute sets");
+  if (attr_sets_.size() >= kNoAttr) throw std::length_error("Too many distinct chart item attribute sets");
   const auto id = static_cast<std::uint32_t>(attr_sets_.size());
   attr_sets_.push_back(key);
   try {
@@ -121,7 +171,7 @@ std::uint32_t TKxItemContainer::InternAttrs(const TkxChartItem& attrs) {
 void TKxItemContainer::MakeRoom(std::size_t alloc_step) {
   // Allocate first, so that running out of memory leaves the list unchanged.
   if ((count_ & kChunkMask) == 0 && chunks_.size() == count_ >> kChunkShift) {
-    chunks_.push_back(std::make_unique<Chunk>());
+    chunks_.push_back(Pool().Take());
   }
   if (count_ == capacity_) capacity_ += std::max<std::size_t>(alloc_step, 1);
   UpdateTail();
@@ -130,7 +180,6 @@ void TKxItemContainer::MakeRoom(std::size_t alloc_step) {
 void TKxItemContainer::UpdateTail() {
   if (chunks_.empty()) {
     tail_x_ = tail_y_ = nullptr;
-    tail_attr_ = nullptr;
     chunk_start_ = 0;
     limit_ = 0;
     return;
@@ -140,7 +189,6 @@ void TKxItemContainer::UpdateTail() {
   Chunk& c = *chunks_[ci];
   tail_x_ = c.x.get();
   tail_y_ = c.y.get();
-  tail_attr_ = c.attr.get();
   chunk_start_ = ci << kChunkShift;
   limit_ = std::min(capacity_, chunk_start_ + kChunkSize);
 }
@@ -150,13 +198,16 @@ TKxItemContainer::Chunk& TKxItemContainer::ChunkFor(std::size_t index) { return 
 void TKxItemContainer::Append(const TkxChartItem& item, std::size_t alloc_step) {
   const std::uint32_t id = InternAttrs(item);
   if (count_ == limit_) MakeRoom(alloc_step);
-  if (HasSecondPoint(item)) {
-    Chunk& c = ChunkFor(count_);
-    c.EnsureSecondPoints();
-    c.x2[count_ & kChunkMask] = item.X2;
-    c.y2[count_ & kChunkMask] = item.Y2;
-  }
+  const bool second = HasSecondPoint(item);
+  if (second) ChunkFor(count_).EnsureSecondPoints();
   AppendPoint(id, item.X1, item.Y1, alloc_step);
+  if (second) {
+    // Written only once the item exists: a failed append leaves no stale second point.
+    const std::size_t k = (count_ - 1) & kChunkMask;
+    Chunk& c = ChunkFor(count_ - 1);
+    c.x2[k] = item.X2;
+    c.y2[k] = item.Y2;
+  }
 }
 
 TkxChartItem TKxItemContainer::At(std::size_t index) const {
@@ -167,7 +218,7 @@ TkxChartItem TKxItemContainer::At(std::size_t index) const {
   if (index >= count_) return TkxChartItem{};
   const Chunk& c = *chunks_[index >> kChunkShift];
   const std::size_t k = index & kChunkMask;
-  TkxChartItem item = attr_sets_[c.attr[k]];
+  TkxChartItem item = attr_sets_[runs_[RunOf(index)].Id];
   item.X1 = c.x[k];
   item.Y1 = c.y[k];
   if (c.x2) {
@@ -178,12 +229,15 @@ TkxChartItem TKxItemContainer::At(std::size_t index) const {
 }
 
 void TKxItemContainer::Clear() {
-  chunks_.clear();
-  chunks_.shrink_to_fit();
+  ReleaseChunks();
   attr_sets_.clear();
   attr_sets_.shrink_to_fit();
   attr_index_ = {};
   last_attr_id_ = 0;
+  runs_.clear();
+  runs_.shrink_to_fit();
+  closed_kind_counts_.fill(0);
+  tail_attr_ = kNoAttr;
   generation_ = NextGeneration();
   count_ = 0;
   capacity_ = 0;
@@ -201,10 +255,9 @@ void TKxItemContainer::CopyFrom(const TKxItemContainer& source, std::size_t capa
   for (std::size_t ci = 0; ci < source.chunks_.size(); ++ci) {
     const Chunk& from = *source.chunks_[ci];
     const std::size_t used = std::min(kChunkSize, source.count_ - ci * kChunkSize);
-    auto to = std::make_unique<Chunk>();
+    auto to = Pool().Take();
     std::memcpy(to->x.get(), from.x.get(), used * sizeof(double));
     std::memcpy(to->y.get(), from.y.get(), used * sizeof(double));
-    std::memcpy(to->attr.get(), from.attr.get(), used * sizeof(std::uint32_t));
     if (from.x2) {
       to->EnsureSecondPoints();
       std::memcpy(to->x2.get(), from.x2.get(), used * sizeof(double));
@@ -214,11 +267,16 @@ void TKxItemContainer::CopyFrom(const TKxItemContainer& source, std::size_t capa
   }
   std::vector<TkxChartItem> attr_sets = source.attr_sets_;
   auto attr_index = source.attr_index_;
+  std::vector<Run> runs = source.runs_;
 
+  ReleaseChunks();
   chunks_ = std::move(chunks);
   attr_sets_ = std::move(attr_sets);
   attr_index_ = std::move(attr_index);
   last_attr_id_ = source.last_attr_id_;
+  runs_ = std::move(runs);
+  closed_kind_counts_ = source.closed_kind_counts_;
+  tail_attr_ = source.tail_attr_;
   generation_ = NextGeneration();
   count_ = source.count_;
   capacity_ = std::max(capacity, count_);
@@ -228,35 +286,61 @@ void TKxItemContainer::CopyFrom(const TKxItemContainer& source, std::size_t capa
 std::size_t TKxItemContainer::MemoryBytes() const {
   std::size_t bytes = chunks_.capacity() * sizeof(void*);
   for (const auto& c : chunks_) {
-    bytes += sizeof(Chunk) + kChunkSize * (2 * sizeof(double) + sizeof(std::uint32_t));
+    bytes += sizeof(Chunk) + kChunkSize * 2 * sizeof(double);
     if (c->x2) bytes += 2 * kChunkSize * sizeof(double);
   }
+  bytes += runs_.capacity() * sizeof(Run);
   bytes += attr_sets_.capacity() * sizeof(TkxChartItem);
   bytes += attr_index_.size() * (sizeof(TkxChartItem) + 4 * sizeof(void*));
   return bytes;
 }
 
+void TKxItemContainer::StartRun(std::uint32_t attr_id) {
+  runs_.push_back(Run{count_, attr_id});
+  if (runs_.size() > 1) {
+    const Run& closed = runs_[runs_.size() - 2];
+    closed_kind_counts_[attr_sets_[closed.Id].Kind] += count_ - closed.Start;
+  }
+  tail_attr_ = attr_id;
+}
+
+std::size_t TKxItemContainer::KindCount(int kind) const {
+  if (kind < 0 || kind > 255) return 0;
+  std::size_t n = closed_kind_counts_[static_cast<std::size_t>(kind)];
+  if (!runs_.empty() && attr_sets_[runs_.back().Id].Kind == kind) n += count_ - runs_.back().Start;
+  return n;
+}
+
+std::size_t TKxItemContainer::RunOf(std::size_t index) const {
+  // The last run whose start is at or before index.
+  auto after = std::upper_bound(runs_.begin(), runs_.end(), index,
+                                [](std::size_t i, const Run& r) { return i < r.Start; });
+  return static_cast<std::size_t>(after - runs_.begin()) - 1;
+}
+
 TKxItemContainer::RunCursor::RunCursor(const TKxItemContainer& items, std::size_t begin, std::size_t end)
-    : items_(&items), next_(begin), end_(std::min(end, items.count_)) {}
+    : items_(&items), next_(begin), end_(std::min(end, items.count_)), run_(0) {
+  if (next_ < end_) run_ = items.RunOf(next_);
+}
 
 bool TKxItemContainer::RunCursor::Next(TItemRun& run) {
   if (next_ >= end_) return false;
+  const auto& runs = items_->runs_;
+  while (run_ + 1 < runs.size() && runs[run_ + 1].Start <= next_) ++run_;
   const Chunk& c = *items_->chunks_[next_ >> kChunkShift];
   const std::size_t chunk_start = next_ & ~kChunkMask;
   const std::size_t first = next_ - chunk_start;
-  const std::size_t limit = std::min(end_ - chunk_start, kChunkSize);
-  const std::uint32_t id = c.attr[first];
-  std::size_t k = first + 1;
-  while (k < limit && c.attr[k] == id) ++k;
+  std::size_t stop = std::min(end_, chunk_start + kChunkSize);
+  if (run_ + 1 < runs.size()) stop = std::min(stop, runs[run_ + 1].Start);
 
   run.First = next_;
-  run.Count = k - first;
-  run.Attrs = &items_->attr_sets_[id];
+  run.Count = stop - next_;
+  run.Attrs = &items_->attr_sets_[runs[run_].Id];
   run.X1 = c.x.get() + first;
   run.Y1 = c.y.get() + first;
   run.X2 = c.x2 ? c.x2.get() + first : nullptr;
   run.Y2 = c.y2 ? c.y2.get() + first : nullptr;
-  next_ += run.Count;
+  next_ = stop;
   return true;
 }
 

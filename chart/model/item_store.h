@@ -2,17 +2,18 @@
 // TKxItemContainer: a growable list of chart items that behaves like an array of
 // TkxChartItem records but keeps them compactly.
 //
-// Layout. Items live in chunks of 65536. Each chunk holds the X1 and Y1 columns and a
-// column of 32-bit attribute-set ids; X2/Y2 columns are added to a chunk only when one of
-// its items has a non-zero X2 or Y2. An attribute set is a record with every field except
-// the four coordinates; sets are kept once each in a table, so a run of items drawn with
-// the same attributes costs 20 bytes per item. Growing allocates one chunk at a time and
-// never copies the items already stored.
+// Layout. Items live in chunks of 65536. Each chunk holds the X1 and Y1 columns; X2/Y2
+// columns are added to a chunk only when one of its items has a non-zero X2 or Y2. An
+// attribute set is a record with every field except the four coordinates; sets are kept
+// once each in a table, and a list of runs says from which index on which set applies.
+// A polyline drawn with unchanging attributes therefore costs 16 bytes per item. Growing
+// allocates one chunk at a time and never copies the items already stored.
 //
 // Capacity is the logical length of the array: it grows by the caller's step (AllocSize)
 // when an append finds the list full, and reads of indices at or above the item count but
 // below the capacity give zero records, as a zero-filled array would.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -74,16 +75,18 @@ class TKxItemContainer {
   // to the table when it is new. Ids stay valid until Clear.
   std::uint32_t InternAttrs(const TkxChartItem& attrs);
   const TkxChartItem& AttrsOf(std::uint32_t id) const { return attr_sets_[id]; }
+  // Number of items of a kind (0..255) in the list.
+  std::size_t KindCount(int kind) const;
   std::size_t AttrSetCount() const { return attr_sets_.size(); }
 
   // Appends an item with attribute set attr_id at (x, y), X2 = Y2 = 0. When the list is
   // full its capacity first grows by alloc_step. This is the drawing commands' hot path.
   void AppendPoint(std::uint32_t attr_id, double x, double y, std::size_t alloc_step) {
     if (count_ == limit_) MakeRoom(alloc_step);
+    if (attr_id != tail_attr_) StartRun(attr_id);
     const std::size_t k = count_ - chunk_start_;
     tail_x_[k] = x;
     tail_y_[k] = y;
-    tail_attr_[k] = attr_id;
     ++count_;
   }
 
@@ -108,6 +111,7 @@ class TKxItemContainer {
     const TKxItemContainer* items_;
     std::size_t next_;
     std::size_t end_;
+    std::size_t run_;  // index into items_->runs_ of the run that holds next_
   };
   RunCursor Runs() const { return RunCursor(*this, 0, count_); }
   RunCursor Runs(std::size_t begin, std::size_t end) const { return RunCursor(*this, begin, end); }
@@ -115,8 +119,10 @@ class TKxItemContainer {
   // Bytes of heap memory held (chunks, attribute table), for tests and benchmarks.
   std::size_t MemoryBytes() const;
 
+ public:
+  struct Chunk;  // the columns of 65536 items (item_store.cpp)
+
  private:
-  struct Chunk;
   struct AttrHash {
     std::size_t operator()(const TkxChartItem& a) const;
   };
@@ -127,6 +133,16 @@ class TKxItemContainer {
   // Called when count_ reaches limit_: adds a chunk and/or grows the capacity.
   void MakeRoom(std::size_t alloc_step);
   void UpdateTail();
+  void ReleaseChunks();
+  void StartRun(std::uint32_t attr_id);
+  // Index into runs_ of the run that holds item index (index < count_).
+  std::size_t RunOf(std::size_t index) const;
+
+  // From Start on, items use attribute set Id (up to the next run's start).
+  struct Run {
+    std::size_t Start;
+    std::uint32_t Id;
+  };
   Chunk& ChunkFor(std::size_t index);
 
   std::vector<std::unique_ptr<Chunk>> chunks_;
@@ -137,9 +153,15 @@ class TKxItemContainer {
   // the count at which the chunk is full or the capacity is reached (whichever is first).
   double* tail_x_ = nullptr;
   double* tail_y_ = nullptr;
-  std::uint32_t* tail_attr_ = nullptr;
   std::size_t chunk_start_ = 0;
   std::size_t limit_ = 0;
+
+  std::vector<Run> runs_;
+  // Items per kind in every run but the last (the last one is counted on reading).
+  std::array<std::size_t, 256> closed_kind_counts_{};
+  // The attribute set of the last run (kNoAttr when there is none).
+  static constexpr std::uint32_t kNoAttr = 0xFFFFFFFFu;
+  std::uint32_t tail_attr_ = kNoAttr;
 
   std::vector<TkxChartItem> attr_sets_;
   std::unordered_map<TkxChartItem, std::uint32_t, AttrHash, AttrEqual> attr_index_;

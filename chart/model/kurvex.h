@@ -38,7 +38,6 @@ struct TRenderStateDeleter {
 struct TSharedItemList {
   TKxItemContainer Items;
   std::ptrdiff_t LastDrawn = 0;
-  std::array<std::int64_t, ItemKind::kCount> KindCounts{};
 };
 
 // One range history snapshot of a layer: x low, y high, x high, y low.
@@ -105,7 +104,10 @@ class TCustomKurvex : public TCustomControl {
   std::ptrdiff_t LastDrawnIndex() const { return main_->LastDrawn; }
 
   bool AnnotationMode() const { return annotation_mode_; }
-  void SetAnnotationMode(bool Value) { annotation_mode_ = Value; }
+  void SetAnnotationMode(bool Value) {
+    annotation_mode_ = Value;
+    AttributesChanged();
+  }
   int CurrentLayer() const { return current_layer_; }
   // 1..16; raises EKPXKurvexError for other layers.
   void SetCurrentLayer(int Layer);
@@ -363,13 +365,11 @@ class TCustomKurvex : public TCustomControl {
   virtual void RefreshPlotArea();
 
  private:
-  // The attribute-set id of the last point item per kind, valid while the chart's
-  // attributes and the list's attribute table are unchanged.
+  // The attribute-set id of the point items of one kind in the main list. Valid while
+  // generation equals the list's generation; every change of the chart's attributes, of
+  // the annotation mode or of the list the chart shows sets it to 0 (never a generation).
   struct AttrCache {
-    const TKxItemContainer* list = nullptr;
     std::uint64_t generation = 0;
-    std::uint64_t epoch = 0;
-    std::uint8_t mode = 0;
     std::uint32_t id = 0;
   };
 
@@ -378,17 +378,20 @@ class TCustomKurvex : public TCustomControl {
   // The drawing commands' hot path: stamps the current attributes (through the cache) and
   // appends one point item to the list the annotation mode chooses.
   void AppendPointItem(std::uint8_t kind, AttrCache& cache, std::uint8_t mode, double x, double y) {
-    TKxItemContainer& list = annotation_mode_ ? annot_ : main_->Items;
-    if (!annotation_mode_) mode = CoordMode::World;
-    if (cache.list != &list || cache.generation != list.Generation() || cache.epoch != attr_epoch_ ||
-        cache.mode != mode) {
-      RefreshAttrCache(kind, cache, list, mode);
+    TSharedItemList& shared = *main_;
+    if (cache.generation != shared.Items.Generation()) {
+      AppendPointSlow(kind, cache, mode, x, y);
+      return;
     }
-    list.AppendPoint(cache.id, x, y, alloc_size_);
-    if (!annotation_mode_) ++main_->KindCounts[kind];
+    shared.Items.AppendPoint(cache.id, x, y, alloc_size_);
   }
-  void RefreshAttrCache(std::uint8_t kind, AttrCache& cache, TKxItemContainer& list, std::uint8_t mode);
-  void AttributesChanged() { ++attr_epoch_; }
+  // The same when the cache is void: annotation mode, or attributes to look up first.
+  void AppendPointSlow(std::uint8_t kind, AttrCache& cache, std::uint8_t mode, double x, double y);
+  std::uint32_t PointAttrs(std::uint8_t kind, TKxItemContainer& list, std::uint8_t mode);
+  void AttributesChanged() {
+    move_cache_.generation = 0;
+    line_cache_.generation = 0;
+  }
 
   // Construction steps.
   void CreateOwnedObjects();
@@ -443,7 +446,6 @@ class TCustomKurvex : public TCustomControl {
   bool annotation_texts_last_ = true;
   bool main_after_annotations_ = false;
   AttrCache move_cache_, line_cache_;
-  std::uint64_t attr_epoch_ = 1;
 
   // Current drawing attributes.
   TColor data_color_ = 0;

@@ -21,7 +21,6 @@ void TCustomKurvex::Assign(const TPersistent& Source) {
   if (main_ != from->main_) {
     main_->Items.CopyFrom(from->main_->Items, capacity_for(from->main_->Items.Count()));
     main_->LastDrawn = from->main_->LastDrawn;
-    main_->KindCounts = from->main_->KindCounts;
   }
   annot_.CopyFrom(from->annot_, capacity_for(from->annot_.Count()));
 

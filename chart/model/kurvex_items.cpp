@@ -4,8 +4,7 @@
 
 namespace kurvex {
 
-void TCustomKurvex::RefreshAttrCache(std::uint8_t kind, AttrCache& cache, TKxItemContainer& list,
-                                     std::uint8_t mode) {
+std::uint32_t TCustomKurvex::PointAttrs(std::uint8_t kind, TKxItemContainer& list, std::uint8_t mode) {
   TkxChartItem attrs;
   attrs.Kind = kind;
   attrs.Layer = current_layer_;
@@ -16,11 +15,20 @@ void TCustomKurvex::RefreshAttrCache(std::uint8_t kind, AttrCache& cache, TKxIte
   attrs.LineWidth = line_width_;
   attrs.CoordMode = mode;
   if (kind == ItemKind::LineTo) attrs.FillColor = fill_color_;
-  cache.id = list.InternAttrs(attrs);
-  cache.list = &list;
-  cache.generation = list.Generation();
-  cache.epoch = attr_epoch_;
-  cache.mode = mode;
+  return list.InternAttrs(attrs);
+}
+
+void TCustomKurvex::AppendPointSlow(std::uint8_t kind, AttrCache& cache, std::uint8_t mode, double x, double y) {
+  if (annotation_mode_) {
+    // The annotation list records the coordinate mode; InternAttrs finds a repeated
+    // attribute set by comparing it with the last one first.
+    annot_.AppendPoint(PointAttrs(kind, annot_, mode), x, y, alloc_size_);
+    return;
+  }
+  TSharedItemList& shared = *main_;
+  cache.id = PointAttrs(kind, shared.Items, CoordMode::World);
+  cache.generation = shared.Items.Generation();
+  shared.Items.AppendPoint(cache.id, x, y, alloc_size_);
 }
 
 void TCustomKurvex::AppendItem(const TkxChartItem& Item) {
@@ -31,11 +39,12 @@ void TCustomKurvex::AppendItem(const TkxChartItem& Item) {
   TkxChartItem item = Item;
   item.CoordMode = CoordMode::World;
   main_->Items.Append(item, alloc_size_);
-  if (item.Kind < ItemKind::kCount) ++main_->KindCounts[item.Kind];
 }
 
 std::int64_t TCustomKurvex::KindCount(int Kind) const {
-  return Kind >= 0 && Kind < ItemKind::kCount ? main_->KindCounts[static_cast<std::size_t>(Kind)] : 0;
+  // Items are only ever removed all at once, so the number of items of a kind in the list
+  // is the number appended since the last clear.
+  return Kind >= 0 && Kind < ItemKind::kCount ? static_cast<std::int64_t>(main_->Items.KindCount(Kind)) : 0;
 }
 
 void TCustomKurvex::SetLongText(int Index, const std::string& Text) {
@@ -48,7 +57,6 @@ void TCustomKurvex::ClearItems() {
   // The list is shared by reference: clearing it clears it for every sharing chart.
   main_->Items.Clear();
   main_->LastDrawn = 0;
-  main_->KindCounts.fill(0);
   mouse_.TraceCount = 0;
 }
 

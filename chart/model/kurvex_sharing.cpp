@@ -12,7 +12,6 @@ std::shared_ptr<TSharedItemList> CopyOf(const TSharedItemList& from) {
   auto copy = std::make_shared<TSharedItemList>();
   copy->Items.CopyFrom(from.Items, from.Items.Capacity());
   copy->LastDrawn = from.LastDrawn;
-  copy->KindCounts = from.KindCounts;
   return copy;
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -104,6 +105,9 @@ TEST(ItemStore, RandomAppendsMatchPlainRecordArray) {
     ASSERT_EQ(items.Count(), reference.size());
     EXPECT_EQ(items.Capacity(), (n + step - 1) / step * step);
     for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(items.At(i), reference[i]) << "index " << i;
+    std::array<std::size_t, 256> kinds{};
+    for (const TkxChartItem& item : reference) ++kinds[item.Kind];
+    for (int k = 0; k < 256; ++k) ASSERT_EQ(items.KindCount(k), kinds[static_cast<std::size_t>(k)]) << "kind " << k;
 
     // The run cursor covers every item once, in order, with equal attributes per run.
     std::size_t next = 0;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/model/kurvex.h"
+#include "platform/application.h"
 
 namespace kurvex {
 namespace {
@@ -44,6 +45,16 @@ TEST(ChartProperties, NewChart) {
   EXPECT_EQ(chart.DialogCode(), 3);
   EXPECT_EQ(chart.ScratchBitmap().Width(), 10);
   EXPECT_EQ(chart.MouseState().Trace.size(), 5000u);
+}
+
+TEST(ChartProperties, TheFourCursorsAreInTheCursorTable) {
+  TKurvex chart(nullptr);
+  const TPoint hot_spots[] = {Point(12, 3), Point(7, 9), Point(15, 15), Point(7, 8)};
+  for (int n = 1; n <= 4; ++n) {
+    const CursorImage* image = Screen().CursorImageOf(n);
+    ASSERT_NE(image, nullptr) << n;
+    EXPECT_EQ(Point(image->hot_x, image->hot_y), hot_spots[n - 1]) << n;
+  }
 }
 
 TEST(ChartProperties, Clamps) {

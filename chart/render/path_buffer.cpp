@@ -1,7 +1,6 @@
 #include "chart/render/path_buffer.h"
 
 #include <span>
-#include <utility>
 
 #include "platform/gfx/canvas.h"
 
@@ -71,7 +70,7 @@ void TPathBuffer::Flush(TCanvas& canvas) {
 void TPathBuffer::OpenColumn(TPoint p) {
   column_x_ = p.X;
   first_y_ = low_y_ = high_y_ = p.Y;
-  seq_ = low_seq_ = high_seq_ = 0;
+  low_left_ = high_left_ = false;
   last_ = p;
 }
 
@@ -80,20 +79,39 @@ void TPathBuffer::NextColumn(TCanvas& canvas, TPoint p) {
   OpenColumn(p);
 }
 
-// Emits the open column's first point, its first lowest and first highest point in the
-// order they came, and its last point, each once.
+// Emits the open column as first point, extremes and last point. A chain from F through
+// the extremes to L paints the span [low, high]; L itself is painted when the chain leaves
+// it before coming back, which the order of the extremes decides: with L the highest value
+// and painted, the chain goes up to it, down to the lowest and up again, and unpainted it
+// goes down first and ends on L.
 void TPathBuffer::CloseColumn(TCanvas& canvas) {
   const int x = column_x_;
-  AppendRaw(canvas, Point(x, first_y_));
-  std::uint64_t s1 = low_seq_, s2 = high_seq_;
-  int y1 = low_y_, y2 = high_y_;
-  if (s1 > s2) {
-    std::swap(s1, s2);
-    std::swap(y1, y2);
+  const int last = last_.Y;
+  int chain[4];
+  int n = 0;
+  chain[n++] = first_y_;
+  if (low_y_ != high_y_) {
+    const bool last_painted = (low_y_ < last && last < high_y_) || (last == low_y_ && low_left_) ||
+                              (last == high_y_ && high_left_);
+    if (last == high_y_) {
+      if (last_painted) chain[n++] = high_y_;
+      chain[n++] = low_y_;
+    } else if (last == low_y_) {
+      if (last_painted) chain[n++] = low_y_;
+      chain[n++] = high_y_;
+    } else {
+      chain[n++] = low_y_;
+      chain[n++] = high_y_;
+    }
+    chain[n++] = last;
   }
-  if (s1 != 0 && s1 != seq_) AppendRaw(canvas, Point(x, y1));
-  if (s2 != 0 && s2 != s1 && s2 != seq_) AppendRaw(canvas, Point(x, y2));
-  if (seq_ != 0) AppendRaw(canvas, Point(x, last_.Y));
+  int previous = chain[0];
+  AppendRaw(canvas, Point(x, previous));
+  for (int k = 1; k < n; ++k) {
+    if (chain[k] == previous) continue;
+    previous = chain[k];
+    AppendRaw(canvas, Point(x, previous));
+  }
 }
 
 }  // namespace kurvex

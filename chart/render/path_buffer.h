@@ -5,11 +5,11 @@
 //
 // Column reduction. With a 1-pixel solid pen in copy mode, a chain of segments that stays in
 // one pixel column paints exactly the span between its lowest and highest point, except
-// that the last point of a polyline is painted only when a segment passed over it or
-// started there earlier. So of every run of consecutive points that share a column only the
-// first point, the first lowest, the first highest and the last need reach the canvas: the
-// segments into and out of the column are kept as they are, and the reduced chain inside
-// the column covers the same pixels, its end point included or left out as before. Styled,
+// that its last point is painted only when a segment passed over it or left it earlier
+// (otherwise only the segment out of the column, if any, paints it). So of every run of
+// consecutive points that share a column at most four reach the canvas: the first and the
+// last, which keep the segments into and out of the column as they are, and the lowest and
+// highest, in an order that paints the last point exactly when the full chain does. Styled,
 // wide and XOR pens are not reduced; their every segment reaches the canvas.
 
 #include <cstdint>
@@ -69,18 +69,23 @@ class TPathBuffer {
   void AppendRaw(TCanvas& canvas, TPoint p);
   void DrawBatch(TCanvas& canvas);
 
-  // The open column: its x, the sequence number of the latest point, and the first lowest
-  // and first highest y with their sequence numbers (the first point has number 0).
+  // The open column: its x, its first y, its lowest and highest y, and whether a segment
+  // has left the lowest (highest) value since it was reached: then that pixel is painted
+  // even when the chain ends on it. The last point is last_.
   void OpenColumn(TPoint p);
   void AddToColumn(int y) {
-    ++seq_;
+    const int previous = last_.Y;
+    if (y != previous) {
+      low_left_ |= previous == low_y_;
+      high_left_ |= previous == high_y_;
+    }
     last_.Y = y;
     if (y < low_y_) {
       low_y_ = y;
-      low_seq_ = seq_;
+      low_left_ = false;
     } else if (y > high_y_) {
       high_y_ = y;
-      high_seq_ = seq_;
+      high_left_ = false;
     }
   }
   void CloseColumn(TCanvas& canvas);
@@ -96,7 +101,7 @@ class TPathBuffer {
   int column_x_ = 0;
   int first_y_ = 0;
   int low_y_ = 0, high_y_ = 0;
-  std::uint64_t seq_ = 0, low_seq_ = 0, high_seq_ = 0;
+  bool low_left_ = false, high_left_ = false;
 
   std::uint64_t polyline_calls_ = 0;
   std::uint64_t polyline_points_ = 0;

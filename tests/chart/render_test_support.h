@@ -18,7 +18,7 @@
 
 namespace kurvex::test {
 
-// A plot of 201 x 161 pixels (control 260 x 220, margins 30/29/20/39, no shadow) whose
+// A plot of 201 x 161 pixels (control 260 x 220, margins 30/30/20/40, no shadow) whose
 // layer 1 maps x 0..100 to plot columns 0..200 and y 0..80 to plot rows 160..0; every
 // other layer maps x -10..10 and y -10..10.
 struct ItemCanvas {
@@ -33,9 +33,9 @@ struct ItemCanvas {
     g.Width = 260;
     g.Height = 220;
     g.MarginLeft = 30;
-    g.MarginRight = 29;
+    g.MarginRight = 30;
     g.MarginTop = 20;
-    g.MarginBottom = 39;
+    g.MarginBottom = 40;
     bitmap.SetSize(g.PlotWidth(), g.PlotHeight());
     bitmap.Fill(clWhite);
     text_font.SetName("Arial");

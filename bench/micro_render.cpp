@@ -1,0 +1,105 @@
+// One full repaint of the speed-test chart (560 x 385, margins 60/16/20/40, shadow 1, the
+// damped noisy sine in red) at 10^4 .. 10^7 points, beside the floor: reading the stored
+// points once and mapping every one to pixels without drawing. The repaint should cost at
+// most twice the floor at a million points and more.
+//
+// Also: the same repaint with an OnBeforeRenderChartItem handler (every item copied and
+// drawn on its own) and, for 10^6 points, the path buffer without column reduction.
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "chart/model/kurvex.h"
+#include "chart/render/render_state.h"
+#include "common/extended_sine.h"
+#include "common/random.h"
+#include "platform/application.h"
+#include "platform/headless_host.h"
+
+namespace {
+
+using namespace kurvex;
+
+// Charts are built once per point count and kept for all benchmarks.
+TKurvex& SpeedTestChart(int n) {
+  static std::map<int, std::unique_ptr<TKurvex>> charts;
+  auto& chart = charts[n];
+  if (chart) return *chart;
+  static const bool host_set = [] {
+    Application().SetHost(std::make_unique<HeadlessHost>(false));
+    return true;
+  }();
+  (void)host_set;
+  chart = std::make_unique<TKurvex>(nullptr);
+  chart->SetBounds(0, 0, 560, 385);
+  chart->SetMarginLeft(60);
+  chart->SetMarginRight(16);
+  chart->SetMarginTop(20);
+  chart->SetMarginBottom(40);
+  chart->SetShadowWidth(1);
+  chart->HandleNeeded();
+  chart->SetAutoRedraw(false);
+  InitSharedHelpers();
+  chart->ClearItems();
+  chart->SetLayerRange(1, 0, -5, n, 5);
+  chart->SetDataColor(clRed);
+  chart->MoveToPoint(0, 0);
+  for (int i = 1; i <= n; ++i) {
+    chart->LineToPoint(i, static_cast<double>(SinExtended(0.01L * i) * 2000.0L / (i + 400) + Random()));
+  }
+  return *chart;
+}
+
+void BM_Repaint(benchmark::State& state) {
+  TKurvex& chart = SpeedTestChart(static_cast<int>(state.range(0)));
+  for (auto _ : state) chart.Paint();
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chart.ItemCount()));
+}
+
+// Reads every stored point once and maps it to canvas pixels, as the repaint must at least.
+void BM_Floor(benchmark::State& state) {
+  TKurvex& chart = SpeedTestChart(static_cast<int>(state.range(0)));
+  const TLayerMap& map = chart.LayerMap(1);
+  const TPoint origin = Point(chart.MarginLeft(), chart.MarginTop());
+  std::vector<TPoint> out(TKxItemContainer::kChunkSize);
+  for (auto _ : state) {
+    long long checksum = 0;
+    auto cursor = chart.MainItems().Runs();
+    TItemRun run;
+    while (cursor.Next(run)) {
+      map.ToCanvasPoints(run.X1, run.Y1, run.Count, origin, out.data());
+      for (std::size_t i = 0; i < run.Count; ++i) checksum += out[i].X ^ out[i].Y;
+    }
+    benchmark::DoNotOptimize(checksum);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chart.ItemCount()));
+}
+
+void BM_RepaintWithItemHandler(benchmark::State& state) {
+  TKurvex& chart = SpeedTestChart(static_cast<int>(state.range(0)));
+  chart.OnBeforeRenderChartItem = [](TObject*, TkxChartItem&, int, bool) {};
+  for (auto _ : state) chart.Paint();
+  chart.OnBeforeRenderChartItem = nullptr;
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chart.ItemCount()));
+}
+
+void BM_RepaintWithoutColumnReduction(benchmark::State& state) {
+  TKurvex& chart = SpeedTestChart(static_cast<int>(state.range(0)));
+  chart.Paint();  // creates the render state
+  chart.RenderState()->Path.SetColumnReduction(false);
+  for (auto _ : state) chart.Paint();
+  chart.RenderState()->Path.SetColumnReduction(true);
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chart.ItemCount()));
+}
+
+BENCHMARK(BM_Floor)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Repaint)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintWithItemHandler)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintWithoutColumnReduction)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

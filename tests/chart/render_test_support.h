@@ -28,10 +28,14 @@ struct ItemCanvas {
   TItemContext ctx;
   TFont text_font;
 
-  ItemCanvas() {
+  ItemCanvas() : ItemCanvas(200, 160, 100, 80) {}
+
+  // A plot of (plot_width + 1) x (plot_height + 1) pixels whose layer 1 maps x 0..x_high
+  // and y 0..y_high onto it.
+  ItemCanvas(int plot_width, int plot_height, double x_high, double y_high) {
     TPlotGeometry g;
-    g.Width = 260;
-    g.Height = 220;
+    g.Width = plot_width + 60;
+    g.Height = plot_height + 60;
     g.MarginLeft = 30;
     g.MarginRight = 30;
     g.MarginTop = 20;
@@ -45,7 +49,7 @@ struct ItemCanvas {
     ctx.Geometry = g;
     ctx.TextFont = &text_font;
     for (int n = 1; n <= TItemContext::kLayers; ++n) SetRange(n, -10, 10, -10, 10);
-    SetRange(1, 0, 100, 0, 80);
+    SetRange(1, 0, x_high, 0, y_high);
     state.Path.Reset(Point(0, 0));
     state.Cache.PenWidth = 1;
     state.Cache.PenColor = canvas.Pen().Color();

@@ -63,8 +63,8 @@ TEST(Component, NamesAreIdentifiersUniqueWithinTheOwner) {
   new Tracked(&root, "", &log);
   a->SetName("_ok9");
   EXPECT_EQ(root.FindComponent("_ok9"), a);
-  // The failed constructor above left a component behind in the owner before it threw;
-  // it is still owned and freed with the root.
+  // The constructor that threw took its half-made component out of the owner again.
+  EXPECT_EQ(root.ComponentCount(), 2);
 }
 
 TEST(Component, ChangeOwnerMovesBetweenOwnersAndRefusesNameClashes) {

@@ -55,6 +55,7 @@ void TScale::ResetDefaults() {
   embedded_ = false;
   target_canvas_ = nullptr;
   target_offset_ = TPoint{};
+  UpdateOwnSurface();
   paint_suspended_ = true;
   reset_flag_ = true;
   Drag = DragState{};
@@ -241,12 +242,27 @@ void TScale::ForcePaint() {
 void TScale::SetEmbedded(bool v) {
   if (v == embedded_) return;
   embedded_ = v;
+  UpdateOwnSurface();
   RequestRepaint();
 }
 
 void TScale::SetTargetCanvas(TCanvas* canvas, int x, int y) {
   target_canvas_ = canvas;
   target_offset_ = Point(x, y);
+  UpdateOwnSurface();
+}
+
+void TScale::SizeChanged() {
+  if (DrawsElsewhere()) {
+    Surface().SetSize(0, 0);
+    return;
+  }
+  TCustomControl::SizeChanged();
+}
+
+void TScale::UpdateOwnSurface() {
+  const bool sized = Surface().Width() == ClientWidth() && Surface().Height() == ClientHeight();
+  if (DrawsElsewhere() ? !Surface().Empty() : !sized) SizeChanged();
 }
 
 void TScale::SetRange(double high, double low) {
@@ -351,6 +367,7 @@ void TScale::Assign(const TPersistent& Source) {
   target_offset_ = from->target_offset_;
   scale_type_ = from->scale_type_;
   embedded_ = from->embedded_;
+  UpdateOwnSurface();
   OnAfterScaleRendered = from->OnAfterScaleRendered;
   OnBeforeScaleRendered = from->OnBeforeScaleRendered;
   paint_suspended_ = from->paint_suspended_;

@@ -133,6 +133,12 @@ class TScale : public TCustomControl {
   void Paint() override;
 
  protected:
+  // An embedded scale that paints onto a target canvas keeps no window surface of its own
+  // (the chart's 32 axes would otherwise hold 32 images of the chart's size).
+  void SizeChanged() override;
+  bool DrawsElsewhere() const { return embedded_ && target_canvas_ != nullptr; }
+  void UpdateOwnSurface();
+
   // Draws the scale on canvas with its origin offset (ox, oy): background, ticks, labels,
   // caption and frame. Filled in by the tick engine; the paint gating and the choice of
   // the canvas happen in Paint before it is called.

@@ -131,12 +131,18 @@ void TCustomKurvex::SetCrossHair(int n, const TCrossHair& v) {
   CrossHair(n).Assign(v);
   RepaintIfAuto();
 }
+// The copy notifies nothing; the axis controls and the mapping still follow it at once so
+// that world-to-pixel agrees with the new ranges before the next paint.
 void TCustomKurvex::SetScaleX(int n, const TScalePropsHoriz& v) {
   ScaleXProps(n).Assign(v);
+  SyncScaleControls();
+  UpdateTransforms();
   if (IsDesigning()) Paint();
 }
 void TCustomKurvex::SetScaleY(int n, const TScalePropsVert& v) {
   ScaleYProps(n).Assign(v);
+  SyncScaleControls();
+  UpdateTransforms();
   if (IsDesigning()) Paint();
 }
 void TCustomKurvex::SetShadowStyle(TShadowStyle v) {

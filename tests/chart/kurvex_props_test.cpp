@@ -34,6 +34,7 @@ TEST(ChartProperties, NewChart) {
   EXPECT_TRUE(chart.ScaleX(1).Embedded());
   EXPECT_EQ(chart.ScaleX(1).TargetCanvas(), &chart.ControlCanvas());
   EXPECT_EQ(chart.ScaleX(1).MouseAction(), TMouseActMode::maZoom);
+  EXPECT_TRUE(chart.ScaleY(16).Surface().Empty());  // the axes draw into the chart's bitmap
   EXPECT_EQ(chart.CrossHair(3).Layer(), 3);
   EXPECT_EQ(chart.CrossHair(1).LineType(), TPenStyle::psDashDotDot);
   EXPECT_EQ(chart.TextLabel(50).Mode(), TTxtLblMode::tlOff);
@@ -207,6 +208,21 @@ TEST(ChartProperties, AxisSettingsAssignKeepsOwnNotificationAndLocation) {
   EXPECT_FALSE(b.Loading());
   b.SetCaption("x");
   EXPECT_EQ(notified, 1);
+}
+
+TEST(ChartProperties, SettingAnAxisObjectCopiesItAndTheMappingFollows) {
+  TKurvex chart(nullptr);
+  TScalePropsHoriz other;
+  other.SetLoading(false);
+  other.SetRangeLow(10);
+  other.SetRangeHigh(20);
+  TScalePropsHoriz* own = &chart.Scale2X();
+  chart.SetScaleX(2, other);
+  EXPECT_EQ(&chart.Scale2X(), own);
+  EXPECT_EQ(own->RangeHigh(), 20.0);
+  EXPECT_TRUE(static_cast<bool>(own->OnChange));
+  EXPECT_EQ(chart.ScaleX(2).RangeLow(), 10.0);
+  EXPECT_EQ(chart.WorldToPixel(2, 10, 0).X, chart.MarginLeft());
 }
 
 TEST(ChartProperties, SubObjectsCopyWithoutReplacing) {

@@ -115,6 +115,21 @@ TEST(Scale, PaintHooks) {
   EXPECT_EQ(s.paints, 3);
 }
 
+TEST(Scale, AnEmbeddedScaleKeepsNoSurfaceOfItsOwn) {
+  TScale s(nullptr);
+  EXPECT_EQ(s.Surface().Width(), 400);
+  Bitmap target(10, 10);
+  TCanvas canvas(&target);
+  s.SetTargetCanvas(&canvas, 0, 0);
+  s.SetEmbedded(true);
+  EXPECT_TRUE(s.Surface().Empty());
+  s.SetBounds(0, 0, 800, 600);
+  EXPECT_TRUE(s.Surface().Empty());
+  s.SetEmbedded(false);  // on its own again: it needs its window image
+  EXPECT_EQ(s.Surface().Width(), 800);
+  EXPECT_EQ(s.Surface().Height(), 600);
+}
+
 TEST(Scale, TickList) {
   TScale s(nullptr);
   for (int i = 0; i < 300; ++i) s.RecordTick(i * 0.5);

@@ -31,6 +31,8 @@ void TApplication::SetHost(std::unique_ptr<Host> host) {
   MouseInput::Instance().Reset();
   host_ = std::move(host);
   terminated_ = false;
+  // A new host shows the application-wide cursor that is in force.
+  if (host_ && Screen().Cursor() != crDefault) host_->SetScreenCursor(Screen().Cursor());
 }
 
 void TApplication::MessageBox(const std::string& text, const std::string& caption) {

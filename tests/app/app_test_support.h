@@ -1,13 +1,28 @@
 #pragma once
 // Shared by the program's tests: the speed-test form opened under a fresh headless host.
 
+#include <cctype>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "app/form1.h"
 #include "platform/application.h"
 #include "platform/headless_host.h"
 
 namespace kurvex::test {
+
+// True when text is `prefix`, one or more digits, ".", two digits and " sec" (the shape
+// of a time caption: "Time to draw internally: 0.25 sec").
+inline bool IsTimeCaption(std::string_view text, std::string_view prefix) {
+  if (text.substr(0, prefix.size()) != prefix) return false;
+  text.remove_prefix(prefix.size());
+  const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+  std::size_t i = 0;
+  while (i < text.size() && digit(text[i])) ++i;
+  return i > 0 && text.size() == i + 7 && text[i] == '.' && digit(text[i + 1]) && digit(text[i + 2]) &&
+         text.substr(i + 3) == " sec";
+}
 
 // Installs a headless host, reads the form from its stored layout and shows it (which
 // creates the windows and releases the chart's paint hold). Takes everything back after.

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -118,10 +117,16 @@ TEST(SpeedTestForm, StartFillsTheChartAndShowsBothTimes) {
   EXPECT_EQ(chart.Item(5000).X1, 5000.0);
   EXPECT_EQ(chart.Scale1X().RangeHigh(), 5000.0);
   EXPECT_EQ(chart.Scale1Y().RangeLow(), -5.0);
-  const std::regex build(R"(^Time to draw internally: \d+\.\d\d sec$)");
-  const std::regex total(R"(^Total drawing time: \d+\.\d\d sec$)");
-  EXPECT_TRUE(std::regex_match(form->LblT1->Caption(), build)) << form->LblT1->Caption();
-  EXPECT_TRUE(std::regex_match(form->LblT2->Caption(), total)) << form->LblT2->Caption();
+  EXPECT_TRUE(test::IsTimeCaption(form->LblT1->Caption(), "Time to draw internally: ")) << form->LblT1->Caption();
+  EXPECT_TRUE(test::IsTimeCaption(form->LblT2->Caption(), "Total drawing time: ")) << form->LblT2->Caption();
+}
+
+TEST(TimeCaptionShape, AcceptsOnlySecondsWithTwoDecimals) {
+  EXPECT_TRUE(test::IsTimeCaption("Total drawing time: 12.05 sec", "Total drawing time: "));
+  EXPECT_FALSE(test::IsTimeCaption("Total drawing time: 12.5 sec", "Total drawing time: "));
+  EXPECT_FALSE(test::IsTimeCaption("Total drawing time: .50 sec", "Total drawing time: "));
+  EXPECT_FALSE(test::IsTimeCaption("Total drawing time: 0.50 sec ", "Total drawing time: "));
+  EXPECT_FALSE(test::IsTimeCaption("Total drawing time: ----", "Total drawing time: "));
 }
 
 TEST(SpeedTestForm, StartTakesTheCountFromTheLabelRounded) {

@@ -13,7 +13,7 @@ Json PropertiesOf(const TPersistent& object, bool with_defaults = false) {
   for (const PropertyInfo* p : ClassOf(object).Properties()) {
     if (!p->IsStored(object)) continue;
     if (p->kind == PropertyKind::Object) {
-      Json nested = PropertiesOf(p->object(const_cast<TPersistent&>(object)), p->write_all);
+      Json nested = PropertiesOf(p->object(const_cast<TPersistent&>(object)), with_defaults || p->write_all);
       if (!nested.empty()) values[p->name] = std::move(nested);
       continue;
     }

@@ -21,11 +21,13 @@ void RegisterScaleProps() {
                            TScaleUnitAnchor::uaSclTopLft);
   c.Color("ColorScale", &TScaleProps::ColorScale, &TScaleProps::SetColorScale, 0);
   c.Object("DateFormat", [](TScaleProps& p) -> TPersistent& { return p.DateFormat(); });
+  // The label type is read before the decimals and the logarithmic flag, because setting it
+  // changes them (ftTime sets 4 decimals, ftDateTime clears the flag).
+  c.Enum<TFigType>("LabelType", &TScaleProps::LabelType, &TScaleProps::SetLabelType, TFigType::ftNum);
   c.Integer("DecPlaces", &TScaleProps::DecPlaces, &TScaleProps::SetDecPlaces, -2);
   c.Object("Font", [](TScaleProps& p) -> TPersistent& { return p.Font(); });
   // Read before the range: while the chart loads, any value is taken.
   c.Boolean("Logarithmic", &TScaleProps::Logarithmic, &TScaleProps::SetLogarithmic, false);
-  c.Enum<TFigType>("LabelType", &TScaleProps::LabelType, &TScaleProps::SetLabelType, TFigType::ftNum);
   c.Integer("MinTicks", &TScaleProps::MinTicks, &TScaleProps::SetMinTicks, 3);
   c.Double("MinRange", &TScaleProps::MinRange, &TScaleProps::SetMinRange, 1e-10);
   c.Enum<TMouseActMode>("MouseAction", &TScaleProps::MouseAction, &TScaleProps::SetMouseAction,
@@ -106,10 +108,13 @@ void RegisterKurvex() {
   c.Boolean("AvoidDuplicateMarks", &K::AvoidDuplicateMarks, &K::SetAvoidDuplicateMarks, false);
   c.Integer("AllocSize", &K::AllocSize, &K::SetAllocSize, 1000);
   c.Boolean("AutoRedraw", &K::AutoRedraw, &K::SetAutoRedraw, true);
+  // The margins' defaults are the values a new chart holds (50, 20, 20, 40). Defaults of
+  // 50, 10, 16, 32 would leave a margin of 10, 16 or 32 unwritten, and reading the layout
+  // back would give the new chart's 20, 20 or 40 instead.
   c.Integer("MarginLeft", &K::MarginLeft, &K::SetMarginLeft, 50);
-  c.Integer("MarginRight", &K::MarginRight, &K::SetMarginRight, 10);
-  c.Integer("MarginTop", &K::MarginTop, &K::SetMarginTop, 16);
-  c.Integer("MarginBottom", &K::MarginBottom, &K::SetMarginBottom, 32);
+  c.Integer("MarginRight", &K::MarginRight, &K::SetMarginRight, 20);
+  c.Integer("MarginTop", &K::MarginTop, &K::SetMarginTop, 20);
+  c.Integer("MarginBottom", &K::MarginBottom, &K::SetMarginBottom, 40);
   c.Integer("MinDupMarkDist", &K::MinDupMarkDist, &K::SetMinDupMarkDist, 1);
   // The margins under their other names: read, never written twice.
   c.Integer("LRim", &K::LRim, &K::SetLRim).NotStored();
@@ -152,11 +157,15 @@ void RegisterKurvex() {
   c.Double("PanGridDy", &K::PanGridDy, &K::SetPanGridDy, 1.0);
   c.Double("PanGridOffsX", &K::PanGridOffsX, &K::SetPanGridOffsX, 0.0);
   c.Double("PanGridOffsY", &K::PanGridOffsY, &K::SetPanGridOffsY, 0.0);
+  // A new chart gives every axis its own colour, side, position and visibility, so no
+  // single default fits all eight objects: each is written in full.
   for (int n = 1; n <= 4; ++n) {
-    c.Object("Scale" + std::to_string(n) + "X", [n](TKurvex& k) -> TPersistent& { return k.ScaleXProps(n); });
+    c.Object("Scale" + std::to_string(n) + "X", [n](TKurvex& k) -> TPersistent& { return k.ScaleXProps(n); })
+        .WriteAllValues();
   }
   for (int n = 1; n <= 4; ++n) {
-    c.Object("Scale" + std::to_string(n) + "Y", [n](TKurvex& k) -> TPersistent& { return k.ScaleYProps(n); });
+    c.Object("Scale" + std::to_string(n) + "Y", [n](TKurvex& k) -> TPersistent& { return k.ScaleYProps(n); })
+        .WriteAllValues();
   }
   c.Enum<TkxLayout>("StandardLayout", &K::StandardLayout, &K::SetStandardLayout).NotStored();
   c.Integer("ShadowWidth", &K::ShadowWidth, &K::SetShadowWidth, 0);

@@ -51,8 +51,9 @@ TEST_F(ChartLayout, WritesValuesOtherThanTheDeclaredDefaultsAndReadsThemBack) {
   chart.SetStandardLayout(TkxLayout::kxl_X1Bottom_Y2Both);
   const Json layout = LayoutToJson(chart);
   const Json& p = layout["properties"];
-  EXPECT_FALSE(p.contains("MarginLeft"));  // 50 is the declared default
-  EXPECT_EQ(p["MarginRight"], 50);         // the layout's value
+  EXPECT_FALSE(p.contains("MarginLeft"));  // 50 is the default
+  EXPECT_EQ(p["MarginTop"], 24);           // the layout's values, which differ from a
+  EXPECT_EQ(p["MarginRight"], 50);         // new chart's 20 and 20
   EXPECT_FALSE(p.contains("StandardLayout"));
   EXPECT_FALSE(p.contains("LRim"));
   EXPECT_EQ(p["Caption"], "Signal");
@@ -64,6 +65,31 @@ TEST_F(ChartLayout, WritesValuesOtherThanTheDeclaredDefaultsAndReadsThemBack) {
   EXPECT_EQ(copy->MarginRight(), 50);
   EXPECT_EQ(copy->Scale2Y().ScaleLocation(), TScaleLocationVert::slRight);
   EXPECT_TRUE(copy->Scale2Y().Visible());
+}
+
+// Values that a new chart does not hold, but that coincide with a class-wide default (margins
+// 10/16/32, a hidden first axis, a black second axis, a time axis with 2 decimals), must
+// survive writing and reading back.
+TEST_F(ChartLayout, RoundTripKeepsValuesThatEqualAnotherChartsDefaults) {
+  TKurvex chart(nullptr);
+  chart.SetName("Kurvex1");
+  chart.SetMarginRight(10);
+  chart.SetMarginTop(16);
+  chart.SetMarginBottom(32);
+  chart.Scale1X().SetVisible(false);
+  chart.Scale2X().SetColorScale(clBlack);
+  chart.Scale3Y().SetLabelType(TFigType::ftTime);
+  chart.Scale3Y().SetDecPlaces(2);
+
+  auto copy = ReadLayoutAs<TKurvex>(WriteLayout(chart), "round trip");
+  EXPECT_EQ(copy->MarginRight(), 10);
+  EXPECT_EQ(copy->MarginTop(), 16);
+  EXPECT_EQ(copy->MarginBottom(), 32);
+  EXPECT_FALSE(copy->Scale1X().Visible());
+  EXPECT_EQ(copy->Scale2X().ColorScale(), clBlack);
+  EXPECT_EQ(copy->Scale3Y().LabelType(), TFigType::ftTime);
+  EXPECT_EQ(copy->Scale3Y().DecPlaces(), 2);
+  EXPECT_EQ(WriteLayout(*copy), WriteLayout(chart));
 }
 
 TEST_F(ChartLayout, BadValuesAreReported) {

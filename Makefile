@@ -40,7 +40,8 @@ test: test-release test-asan
 bench: build
 	scripts/bench $(BUILD)
 
-run: build
+run: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target kurvex-speedtest kurvex-bench
 	scripts/run $(BUILD)
 
 # Rewrites the golden images from the current renderer; review the diff before committing.

@@ -30,7 +30,7 @@ void TPathBuffer::Start(TCanvas& canvas) {
   last_ = CurrentPoint;
   reducing_ = reduction_allowed_ && ExactPen(canvas.Pen());
   if (reducing_) {
-    OpenColumn(CurrentPoint);
+    column_.Open(CurrentPoint);
   } else {
     points_[0] = CurrentPoint;
     count_ = 1;
@@ -67,16 +67,9 @@ void TPathBuffer::Flush(TCanvas& canvas) {
   reducing_ = false;
 }
 
-void TPathBuffer::OpenColumn(TPoint p) {
-  column_x_ = p.X;
-  first_y_ = low_y_ = high_y_ = p.Y;
-  low_left_ = high_left_ = false;
-  last_ = p;
-}
-
 void TPathBuffer::NextColumn(TCanvas& canvas, TPoint p) {
   CloseColumn(canvas);
-  OpenColumn(p);
+  column_.Open(p);
 }
 
 // Emits the open column as first point, extremes and last point. A chain from F through
@@ -85,23 +78,24 @@ void TPathBuffer::NextColumn(TCanvas& canvas, TPoint p) {
 // and painted, the chain goes up to it, down to the lowest and up again, and unpainted it
 // goes down first and ends on L.
 void TPathBuffer::CloseColumn(TCanvas& canvas) {
-  const int x = column_x_;
-  const int last = last_.Y;
+  const TColumnRun& c = column_;
+  const int x = c.X;
+  const int last = c.Last;
   int chain[4];
   int n = 0;
-  chain[n++] = first_y_;
-  if (low_y_ != high_y_) {
-    const bool last_painted = (low_y_ < last && last < high_y_) || (last == low_y_ && low_left_) ||
-                              (last == high_y_ && high_left_);
-    if (last == high_y_) {
-      if (last_painted) chain[n++] = high_y_;
-      chain[n++] = low_y_;
-    } else if (last == low_y_) {
-      if (last_painted) chain[n++] = low_y_;
-      chain[n++] = high_y_;
+  chain[n++] = c.First;
+  if (c.Low != c.High) {
+    const bool last_painted =
+        (c.Low < last && last < c.High) || (last == c.Low && c.LowLeft) || (last == c.High && c.HighLeft);
+    if (last == c.High) {
+      if (last_painted) chain[n++] = c.High;
+      chain[n++] = c.Low;
+    } else if (last == c.Low) {
+      if (last_painted) chain[n++] = c.Low;
+      chain[n++] = c.High;
     } else {
-      chain[n++] = low_y_;
-      chain[n++] = high_y_;
+      chain[n++] = c.Low;
+      chain[n++] = c.High;
     }
     chain[n++] = last;
   }

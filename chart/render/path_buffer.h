@@ -12,6 +12,7 @@
 // highest, in an order that paints the last point exactly when the full chain does. Styled,
 // wide and XOR pens are not reduced; their every segment reaches the canvas.
 
+#include <cstddef>
 #include <cstdint>
 
 #include "common/geometry.h"
@@ -19,6 +20,39 @@
 namespace kurvex {
 
 class TCanvas;
+
+// The points of the open column in reduced form: its x, first and last y, lowest and
+// highest y, and whether a segment has left the lowest (highest) value since it was reached
+// (then that pixel is painted even when the chain ends on it).
+struct TColumnRun {
+  int X = 0;
+  int First = 0;
+  int Last = 0;
+  int Low = 0;
+  int High = 0;
+  bool LowLeft = false;
+  bool HighLeft = false;
+
+  void Open(TPoint p) {
+    X = p.X;
+    First = Last = Low = High = p.Y;
+    LowLeft = HighLeft = false;
+  }
+  void Add(int y) {
+    if (y != Last) {
+      LowLeft |= Last == Low;
+      HighLeft |= Last == High;
+    }
+    Last = y;
+    if (y < Low) {
+      Low = y;
+      LowLeft = false;
+    } else if (y > High) {
+      High = y;
+      HighLeft = false;
+    }
+  }
+};
 
 class TPathBuffer {
  public:
@@ -33,22 +67,46 @@ class TPathBuffer {
   // True while points wait to be drawn.
   bool Pending() const { return pending_; }
   // The last appended point (valid while Pending).
-  TPoint LastPoint() const { return last_; }
+  TPoint LastPoint() const { return reducing_ ? Point(column_.X, column_.Last) : last_; }
 
   // Appends a point to the pending polyline; the first point after a flush starts the
   // polyline at CurrentPoint. Full batches are drawn as they fill up.
   void Append(TCanvas& canvas, TPoint p) {
     if (!pending_) Start(canvas);
-    if (reducing_) {
-      if (p.X == column_x_) {
-        AddToColumn(p.Y);
-        return;
-      }
+    if (!reducing_) {
+      last_ = p;
+      AppendRaw(canvas, p);
+    } else if (p.X == column_.X) {
+      column_.Add(p.Y);
+    } else {
       NextColumn(canvas, p);
+    }
+  }
+
+  // Appends n points (map_x(xs[i]) + dx, map_y(ys[i]) + dy): the hot loop of a repaint,
+  // with the open column kept in locals.
+  template <class MapX, class MapY>
+  void AppendMapped(TCanvas& canvas, const double* xs, const double* ys, std::size_t n, MapX map_x, MapY map_y,
+                    int dx, int dy) {
+    if (n == 0) return;
+    if (!pending_) Start(canvas);
+    if (!reducing_) {
+      for (std::size_t i = 0; i < n; ++i) Append(canvas, Point(map_x(xs[i]) + dx, map_y(ys[i]) + dy));
       return;
     }
-    last_ = p;
-    AppendRaw(canvas, p);
+    TColumnRun column = column_;
+    for (std::size_t i = 0; i < n; ++i) {
+      const int x = map_x(xs[i]) + dx;
+      const int y = map_y(ys[i]) + dy;
+      if (x == column.X) {
+        column.Add(y);
+        continue;
+      }
+      column_ = column;
+      NextColumn(canvas, Point(x, y));
+      column = column_;
+    }
+    column_ = column;
   }
 
   // Draws the pending points (Polyline), moves the canvas pen to the last one and makes it
@@ -68,26 +126,6 @@ class TPathBuffer {
   void Start(TCanvas& canvas);
   void AppendRaw(TCanvas& canvas, TPoint p);
   void DrawBatch(TCanvas& canvas);
-
-  // The open column: its x, its first y, its lowest and highest y, and whether a segment
-  // has left the lowest (highest) value since it was reached: then that pixel is painted
-  // even when the chain ends on it. The last point is last_.
-  void OpenColumn(TPoint p);
-  void AddToColumn(int y) {
-    const int previous = last_.Y;
-    if (y != previous) {
-      low_left_ |= previous == low_y_;
-      high_left_ |= previous == high_y_;
-    }
-    last_.Y = y;
-    if (y < low_y_) {
-      low_y_ = y;
-      low_left_ = false;
-    } else if (y > high_y_) {
-      high_y_ = y;
-      high_left_ = false;
-    }
-  }
   void CloseColumn(TCanvas& canvas);
   void NextColumn(TCanvas& canvas, TPoint p);
 
@@ -96,12 +134,8 @@ class TPathBuffer {
   bool pending_ = false;
   bool reducing_ = false;
   bool reduction_allowed_ = true;
-  TPoint last_;
-
-  int column_x_ = 0;
-  int first_y_ = 0;
-  int low_y_ = 0, high_y_ = 0;
-  bool low_left_ = false, high_left_ = false;
+  TPoint last_;         // the last point while not reducing
+  TColumnRun column_;   // the open column while reducing
 
   std::uint64_t polyline_calls_ = 0;
   std::uint64_t polyline_points_ = 0;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <string>
 #include <vector>
@@ -313,6 +314,14 @@ void AppendRandomDrawing(TCustomKurvex& chart, std::mt19937& rng) {
       mark.MarkType = pct(rng) % 60;
       chart.AppendItem(mark);
     }
+    else if (r < 9) {
+      // Values without a place or far away, and exact pixel halves (layer 3 maps one
+      // unit to one pixel), which round to the even neighbour.
+      const double odd[] = {std::nan(""), INFINITY, -INFINITY, 1e300, -1e300, 0.5, 1.5, 2.5, -0.5};
+      chart.SetCurrentLayer(3);
+      for (int k = 0; k < 4; ++k) chart.LineToPoint(odd[pct(rng) % 9] + pct(rng) % 4, odd[pct(rng) % 9] + 100);
+      chart.SetCurrentLayer(1);
+    }
     x += pct(rng) < 95 ? 0.003 : -0.05;  // mostly forward in small steps: many points per column
     chart.LineToPoint(x, pct(rng) < 10 ? u(rng) * 100 : 5 + std::sin(x * 20) * 4 + (pct(rng) - 50) / 40.0);
   }
@@ -324,6 +333,7 @@ TEST(RenderPipeline, FastPathPaintsWhatTheItemByItemPathPaints) {
     auto chart = MakeChart(400, 300);
     chart->SetLayerRange(1, 0, 0, 10, 10);
     chart->SetLayerRange(2, -3, 0.5, 14, 12);
+    chart->SetLayerRange(3, 0, 0, 330, 240);
     if (round % 2 == 1) {
       chart->ScaleYProps(2).SetLogarithmic(true);
       chart->SetClassVisible(2, false);

@@ -48,27 +48,27 @@ struct TItemContext {
 
   // Canvas attributes through the cache: set only when the wanted value differs.
   void SetPenColor(TColor c) const {
-    if (c != Cache().PenColor) {
+    if (c != Cache().CachedPenColor) {
       Canvas->Pen().SetColor(c);
-      Cache().PenColor = c;
+      Cache().CachedPenColor = c;
     }
   }
   void SetPenStyle(TPenStyle s) const {
-    if (s != Cache().PenStyle) {
+    if (s != Cache().CachedPenStyle) {
       Canvas->Pen().SetStyle(s);
-      Cache().PenStyle = s;
+      Cache().CachedPenStyle = s;
     }
   }
   void SetBrushColor(TColor c) const {
-    if (c != Cache().BrushColor) {
+    if (c != Cache().CachedBrushColor) {
       Canvas->Brush().SetColor(c);
-      Cache().BrushColor = c;
+      Cache().CachedBrushColor = c;
     }
   }
   void SetFontColor(TColor c) const {
-    if (c != Cache().FontColor) {
+    if (c != Cache().CachedFontColor) {
       Canvas->Font().SetColor(c);
-      Cache().FontColor = c;
+      Cache().CachedFontColor = c;
     }
   }
   // Pen colour, style and brush colour, the three attributes of the line kinds.
@@ -78,7 +78,7 @@ struct TItemContext {
     SetBrushColor(brush);
   }
   bool LineAttributesDiffer(TColor pen, TPenStyle style, TColor brush) const {
-    return pen != Cache().PenColor || style != Cache().PenStyle || brush != Cache().BrushColor;
+    return pen != Cache().CachedPenColor || style != Cache().CachedPenStyle || brush != Cache().CachedBrushColor;
   }
 
   // ---- Coordinates ----

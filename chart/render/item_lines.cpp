@@ -25,9 +25,9 @@ void SetLineAttributesNow(const TItemContext& ctx, TColor pen, TPenStyle style, 
   canvas.Pen().SetColor(pen);
   canvas.Pen().SetStyle(style);
   canvas.Brush().SetColor(brush);
-  ctx.Cache().PenColor = pen;
-  ctx.Cache().PenStyle = style;
-  ctx.Cache().BrushColor = brush;
+  ctx.Cache().CachedPenColor = pen;
+  ctx.Cache().CachedPenStyle = style;
+  ctx.Cache().CachedBrushColor = brush;
 }
 
 // The pen position the relative kinds start from: the end of the pending polyline, or the
@@ -42,7 +42,7 @@ TPoint Offset(TPoint base, double dx, double dy) {
 // take the pen colour as font colour.
 void DrawMarkCached(const TItemContext& ctx, int type, TPoint p) {
   DrawMark(ctx.C(), type, p.X, p.Y);
-  if ((type & 0xFF) >= 52) ctx.Cache().FontColor = ctx.C().Pen().Color();
+  if ((type & 0xFF) >= 52) ctx.Cache().CachedFontColor = ctx.C().Pen().Color();
 }
 
 }  // namespace
@@ -78,7 +78,7 @@ void DrawLine(const TItemContext& ctx, const TkxChartItem& it, const TItemColors
 
 void DrawRelativeMove(const TItemContext& ctx, const TkxChartItem& it) {
   const TPoint p = Offset(PenBase(ctx), it.X1, it.Y1);
-  ctx.Path().Flush(ctx.C());
+  ctx.Path().FlushPath(ctx.C());
   ctx.Path().CurrentPoint = p;
   ctx.C().MoveTo(p.X, p.Y);
 }
@@ -86,10 +86,10 @@ void DrawRelativeMove(const TItemContext& ctx, const TkxChartItem& it) {
 void DrawRelativeLine(const TItemContext& ctx, const TkxChartItem& it, const TItemColors& c) {
   const TPoint p = Offset(PenBase(ctx), it.X1, it.Y1);
   if (ctx.LineAttributesDiffer(c.P, it.PenStyle, c.G)) {
-    ctx.Path().Flush(ctx.C());
+    ctx.Path().FlushPath(ctx.C());
     SetLineAttributesNow(ctx, c.P, it.PenStyle, c.G);
   }
-  ctx.Path().Append(ctx.C(), p);
+  ctx.Path().AppendPathPoint(p.X, p.Y, ctx.C());
 }
 
 void DrawErrorBars(const TItemContext& ctx, const TkxChartItem& it, const TItemColors& c) {
@@ -146,7 +146,7 @@ void DrawVector(const TItemContext& ctx, const TkxChartItem& it, const TItemColo
     ctx.C().MoveTo(s.X, s.Y);
     return;
   }
-  ctx.Path().Append(ctx.C(), e);
+  ctx.Path().AppendPathPoint(e.X, e.Y, ctx.C());
 }
 
 void DrawVertLine(const TItemContext& ctx, const TkxChartItem& it, const TItemColors& c) {

@@ -48,7 +48,7 @@ void DrawItemList(const TItemContext& ctx, const TListPass& pass) {
       DrawItem(ctx, item, *pass.Texts, pass.IsAnnotation, index);
     }
   }
-  ctx.Path().Flush(ctx.C());
+  ctx.Path().FlushPath(ctx.C());
 }
 
 }  // namespace kurvex

@@ -66,16 +66,16 @@ void DrawLineTo(const TItemContext& ctx, const TkxChartItem& it, const TItemColo
   if (ctx.LineAttributesDiffer(c.P, it.PenStyle, c.G)) {
     // The pending polyline keeps its own colour: it is drawn before the pen changes, and
     // the new colour starts at its last point.
-    ctx.Path().Flush(ctx.C());
+    ctx.Path().FlushPath(ctx.C());
     TCanvas& canvas = ctx.C();
     canvas.Pen().SetColor(c.P);
     canvas.Pen().SetStyle(it.PenStyle);
     canvas.Brush().SetColor(c.G);
-    ctx.Cache().PenColor = c.P;
-    ctx.Cache().PenStyle = it.PenStyle;
-    ctx.Cache().BrushColor = c.G;
+    ctx.Cache().CachedPenColor = c.P;
+    ctx.Cache().CachedPenStyle = it.PenStyle;
+    ctx.Cache().CachedBrushColor = c.G;
   }
-  ctx.Path().Append(ctx.C(), p);
+  ctx.Path().AppendPathPoint(p.X, p.Y, ctx.C());
 }
 
 }  // namespace items
@@ -86,9 +86,9 @@ void DrawItem(const TItemContext& ctx, const TkxChartItem& item, const TLongText
   const std::uint8_t kind = item.Kind;
   const bool text_kind = kind == ItemKind::Text || kind == ItemKind::TextOffset;
   // Text kinds keep their long-text index in LineWidth, so they leave the pen alone.
-  if (!text_kind && item.LineWidth != ctx.Cache().PenWidth) {
-    ctx.Path().Flush(ctx.C());
-    ctx.Cache().PenWidth = item.LineWidth;
+  if (!text_kind && item.LineWidth != ctx.Cache().CachedPenWidth) {
+    ctx.Path().FlushPath(ctx.C());
+    ctx.Cache().CachedPenWidth = item.LineWidth;
     ctx.C().Pen().SetWidth(item.LineWidth);
   }
 
@@ -125,7 +125,7 @@ void DrawItem(const TItemContext& ctx, const TkxChartItem& item, const TLongText
   }
 
   // Every other drawing kind ends the pending polyline first.
-  ctx.Path().Flush(ctx.C());
+  ctx.Path().FlushPath(ctx.C());
   switch (kind) {
     case ItemKind::Mark: DrawMarkItem(ctx, item, c); break;
     case ItemKind::Line: DrawLine(ctx, item, c); break;

@@ -19,50 +19,50 @@ bool ExactPen(const TPen& pen) {
 
 void TPathBuffer::Reset(TPoint current) {
   CurrentPoint = current;
-  count_ = 0;
+  path_count_ = 0;
   pending_ = false;
   reducing_ = false;
 }
 
 void TPathBuffer::Start(TCanvas& canvas) {
   pending_ = true;
-  count_ = 0;
+  path_count_ = 0;
   last_ = CurrentPoint;
   reducing_ = reduction_allowed_ && ExactPen(canvas.Pen());
   if (reducing_) {
     column_.Open(CurrentPoint);
   } else {
-    points_[0] = CurrentPoint;
-    count_ = 1;
+    path_points_[0] = CurrentPoint;
+    path_count_ = 1;
   }
 }
 
 void TPathBuffer::AppendRaw(TCanvas& canvas, TPoint p) {
-  points_[count_++] = p;
-  if (count_ == kCapacity) {
+  path_points_[path_count_++] = p;
+  if (path_count_ == kCapacity) {
     DrawBatch(canvas);
-    points_[0] = p;
-    count_ = 1;
+    path_points_[0] = p;
+    path_count_ = 1;
   }
 }
 
 void TPathBuffer::DrawBatch(TCanvas& canvas) {
   // A single point is no segment: it would paint nothing.
-  if (count_ > 1) {
-    canvas.Polyline(std::span<const TPoint>(points_, static_cast<std::size_t>(count_)));
+  if (path_count_ > 1) {
+    canvas.Polyline(std::span<const TPoint>(path_points_, static_cast<std::size_t>(path_count_)));
     ++polyline_calls_;
-    polyline_points_ += static_cast<std::uint64_t>(count_);
+    polyline_points_ += static_cast<std::uint64_t>(path_count_);
   }
-  const TPoint end = points_[count_ - 1];
+  const TPoint end = path_points_[path_count_ - 1];
   canvas.MoveTo(end.X, end.Y);
   CurrentPoint = end;
 }
 
-void TPathBuffer::Flush(TCanvas& canvas) {
+void TPathBuffer::FlushPath(TCanvas& canvas) {
   if (!pending_) return;
   if (reducing_) CloseColumn(canvas);
   DrawBatch(canvas);
-  count_ = 0;
+  path_count_ = 0;
   pending_ = false;
   reducing_ = false;
 }

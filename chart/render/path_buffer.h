@@ -71,7 +71,8 @@ class TPathBuffer {
 
   // Appends a point to the pending polyline; the first point after a flush starts the
   // polyline at CurrentPoint. Full batches are drawn as they fill up.
-  void Append(TCanvas& canvas, TPoint p) {
+  void AppendPathPoint(int X, int Y, TCanvas& canvas) {
+    const TPoint p = Point(X, Y);
     if (!pending_) Start(canvas);
     if (!reducing_) {
       last_ = p;
@@ -91,7 +92,7 @@ class TPathBuffer {
     if (n == 0) return;
     if (!pending_) Start(canvas);
     if (!reducing_) {
-      for (std::size_t i = 0; i < n; ++i) Append(canvas, Point(map_x(xs[i]) + dx, map_y(ys[i]) + dy));
+      for (std::size_t i = 0; i < n; ++i) AppendPathPoint(map_x(xs[i]) + dx, map_y(ys[i]) + dy, canvas);
       return;
     }
     TColumnRun column = column_;
@@ -111,7 +112,7 @@ class TPathBuffer {
 
   // Draws the pending points (Polyline), moves the canvas pen to the last one and makes it
   // CurrentPoint. Nothing happens when no point is pending.
-  void Flush(TCanvas& canvas);
+  void FlushPath(TCanvas& canvas);
 
   // Whether exact pens may be reduced (tests switch it off to draw every segment).
   void SetColumnReduction(bool on) { reduction_allowed_ = on; }
@@ -129,8 +130,8 @@ class TPathBuffer {
   void CloseColumn(TCanvas& canvas);
   void NextColumn(TCanvas& canvas, TPoint p);
 
-  TPoint points_[kCapacity];
-  int count_ = 0;
+  TPoint path_points_[kCapacity];
+  int path_count_ = 0;
   bool pending_ = false;
   bool reducing_ = false;
   bool reduction_allowed_ = true;

@@ -59,7 +59,7 @@ TListPass MakePass(const TCustomKurvex& chart, bool annotation, TKindPass kinds)
 void ResetRenderState(TCustomKurvex& chart, TCanvas& canvas, int ox, int oy) {
   TRenderState& state = StateOf(chart);
   canvas.Pen().SetWidth(chart.LineWidth());
-  state.Cache.PenWidth = chart.LineWidth();
+  state.Cache.CachedPenWidth = chart.LineWidth();
   state.Path.Reset(Point(ox, oy));
   canvas.MoveTo(ox, oy);
   const TColor background = chart.ChartColor();
@@ -67,10 +67,10 @@ void ResetRenderState(TCustomKurvex& chart, TCanvas& canvas, int ox, int oy) {
   canvas.Pen().SetStyle(TPenStyle::psSolid);
   canvas.Brush().SetColor(background);
   canvas.Font().SetColor(background);
-  state.Cache.PenColor = background;
-  state.Cache.PenStyle = TPenStyle::psSolid;
-  state.Cache.BrushColor = background;
-  state.Cache.FontColor = background;
+  state.Cache.CachedPenColor = background;
+  state.Cache.CachedPenStyle = TPenStyle::psSolid;
+  state.Cache.CachedBrushColor = background;
+  state.Cache.CachedFontColor = background;
 }
 
 void DrawItemLists(TCustomKurvex& chart, const TItemContext& ctx) {
@@ -94,8 +94,8 @@ void DrawPlotFrame(TCustomKurvex& chart, TCanvas& canvas, int ox, int oy) {
   canvas.Pen().SetColor(chart.ChartFrameColor());
   canvas.Pen().SetStyle(TPenStyle::psSolid);
   TRenderState& state = StateOf(chart);
-  state.Cache.PenColor = chart.ChartFrameColor();
-  state.Cache.PenStyle = TPenStyle::psSolid;
+  state.Cache.CachedPenColor = chart.ChartFrameColor();
+  state.Cache.CachedPenStyle = TPenStyle::psSolid;
   canvas.MoveTo(ox, oy);
   canvas.LineTo(right, oy);
   canvas.LineTo(right, bottom);
@@ -147,7 +147,7 @@ void TCustomKurvex::RenderData(TCanvas& canvas, int ox, int oy, bool monochrome,
   render::DrawItemLists(*this, render::MakeItemContext(*this, canvas, ox, oy, monochrome));
 
   canvas.Pen().SetWidth(1);
-  state.Cache.PenWidth = 1;
+  state.Cache.CachedPenWidth = 1;
   render::DrawTextLabels(*this, canvas, ox, oy);
   if (OnDataRendered) OnDataRendered(this, canvas, MarginTop() - oy, MarginLeft() - ox);
   render::DrawPlotFrame(*this, canvas, ox, oy);

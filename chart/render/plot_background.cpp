@@ -24,7 +24,7 @@ void TCustomKurvex::PaintPlotBackground(TCanvas& canvas, int left, int top, int 
   canvas.Pen().SetStyle(TPenStyle::psSolid);
   canvas.Pen().SetMode(TPenMode::pmCopy);
   canvas.Brush().SetColor(ChartColor());
-  render::StateOf(*this).Cache.BrushColor = ChartColor();
+  render::StateOf(*this).Cache.CachedBrushColor = ChartColor();
   canvas.Pen().SetColor(ChartFrameColor());
   if (render::PaintBackgroundImage(*this, canvas, left, top, width, height)) return;
   canvas.Rectangle(left, top, left + width, top + height);

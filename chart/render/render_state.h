@@ -14,11 +14,11 @@ namespace kurvex {
 // The canvas attributes as the item drawing last set them. An attribute is changed on the
 // canvas only when the wanted value differs from the cached one.
 struct TCanvasCache {
-  TColor PenColor = 0;
-  TPenStyle PenStyle = TPenStyle::psSolid;
-  TColor BrushColor = 0;
-  TColor FontColor = 0;
-  int PenWidth = 1;
+  TColor CachedPenColor = 0;
+  TPenStyle CachedPenStyle = TPenStyle::psSolid;
+  TColor CachedBrushColor = 0;
+  TColor CachedFontColor = 0;
+  int CachedPenWidth = 1;
 };
 
 // Where marks of each type were drawn in this render, so that a mark of the same type too

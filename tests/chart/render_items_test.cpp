@@ -90,7 +90,7 @@ TEST(RenderItems, TextItemsDoNotTouchThePenWidth) {
   text.Param1 = 8;
   t.Draw(text);
   EXPECT_EQ(t.canvas.Pen().Width(), 1);
-  EXPECT_EQ(t.state.Cache.PenWidth, 1);
+  EXPECT_EQ(t.state.Cache.CachedPenWidth, 1);
 }
 
 TEST(RenderItems, ArrowHeadWingsLieTwentyDegreesOffTheShaft) {
@@ -190,7 +190,7 @@ TEST(RenderItems, FramedBoxLoweredEdges) {
   EXPECT_EQ(t.At(60, 130), clYellow);  // right, one beyond the fill
   EXPECT_EQ(t.At(59, 130), clSilver);
   EXPECT_EQ(test::CountColor(t.bitmap, clYellow, Rect(21, 140, 61, 141)), 40);  // bottom
-  EXPECT_EQ(t.state.Cache.PenColor, clYellow);  // the cache holds the last pen colour used
+  EXPECT_EQ(t.state.Cache.CachedPenColor, clYellow);  // the cache holds the last pen colour used
 }
 
 TEST(RenderItems, PixelBoxHalfSizesAreCanvasPixels) {
@@ -381,7 +381,7 @@ TEST(RenderItems, CharacterMarksAreCentredOnThePoint) {
     EXPECT_EQ(test::DiffPixels(t.bitmap, expected), 0) << type;
     EXPECT_GT(NonWhite(t.bitmap), 5);
     EXPECT_EQ(t.canvas.Brush().Style(), TBrushStyle::bsClear);
-    EXPECT_EQ(t.state.Cache.FontColor, clRed);
+    EXPECT_EQ(t.state.Cache.CachedFontColor, clRed);
   }
 }
 

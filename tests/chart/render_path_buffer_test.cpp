@@ -29,18 +29,18 @@ void DrawBuffered(TCanvas& canvas, TPathBuffer& path, const std::vector<Step>& s
   for (std::size_t i = 1; i < steps.size(); ++i) {
     const Step& s = steps[i];
     if (s.new_polyline) {
-      path.Flush(canvas);
+      path.FlushPath(canvas);
       path.CurrentPoint = s.p;
       canvas.MoveTo(s.p.X, s.p.Y);
       continue;
     }
     if (s.color != canvas.Pen().Color()) {
-      path.Flush(canvas);
+      path.FlushPath(canvas);
       canvas.Pen().SetColor(s.color);
     }
-    path.Append(canvas, s.p);
+    path.AppendPathPoint(s.p.X, s.p.Y, canvas);
   }
-  path.Flush(canvas);
+  path.FlushPath(canvas);
 }
 
 // The reference: every segment with its own LineTo.
@@ -114,8 +114,8 @@ TEST(RenderPathBuffer, ReductionKeepsTheEndPointRule) {
     std::vector<int> ys = {9, 7, 8};
     if (visited_before) ys = {12, 7, 8, 12};
     else ys.push_back(12);
-    for (const int y : ys) path.Append(canvas, Point(4, y));
-    path.Flush(canvas);
+    for (const int y : ys) path.AppendPathPoint(4, y, canvas);
+    path.FlushPath(canvas);
     EXPECT_EQ(bitmap.Pixel(4, 12), visited_before ? clBlack : clWhite);
     EXPECT_EQ(bitmap.Pixel(4, 11), clBlack);
     EXPECT_EQ(bitmap.Pixel(4, 5), clBlack);
@@ -175,7 +175,7 @@ TEST(RenderPathBuffer, FlushWithoutPointsDoesNothing) {
   canvas.MoveTo(3, 3);
   TPathBuffer path;
   path.Reset(Point(7, 7));
-  path.Flush(canvas);
+  path.FlushPath(canvas);
   EXPECT_EQ(path.PolylineCalls(), 0u);
   EXPECT_EQ(canvas.PenPos(), Point(3, 3));
   EXPECT_EQ(path.CurrentPoint, Point(7, 7));

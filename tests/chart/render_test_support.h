@@ -51,10 +51,10 @@ struct ItemCanvas {
     for (int n = 1; n <= TItemContext::kLayers; ++n) SetRange(n, -10, 10, -10, 10);
     SetRange(1, 0, x_high, 0, y_high);
     state.Path.Reset(Point(0, 0));
-    state.Cache.PenWidth = 1;
-    state.Cache.PenColor = canvas.Pen().Color();
-    state.Cache.BrushColor = canvas.Brush().Color();
-    state.Cache.FontColor = canvas.Font().Color();
+    state.Cache.CachedPenWidth = 1;
+    state.Cache.CachedPenColor = canvas.Pen().Color();
+    state.Cache.CachedBrushColor = canvas.Brush().Color();
+    state.Cache.CachedFontColor = canvas.Font().Color();
   }
 
   void SetRange(int layer, double x_low, double x_high, double y_low, double y_high, bool x_log = false,
@@ -69,7 +69,7 @@ struct ItemCanvas {
   void Draw(const TkxChartItem& item, int index = 0, bool annotation = false) {
     DrawItem(ctx, item, texts, annotation, index);
   }
-  void Flush() { state.Path.Flush(canvas); }
+  void Flush() { state.Path.FlushPath(canvas); }
   TColor At(int x, int y) const { return bitmap.Pixel(x, y); }
 
   TLongTextArray texts;

@@ -1,6 +1,8 @@
 // DrawMark: 52 drawn mark shapes (seven of them pixel patterns) and character marks.
 
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <string>
 
 #include "chart/render/item_context.h"

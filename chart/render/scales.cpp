@@ -8,8 +8,8 @@ namespace {
 
 // Brings one scale control up to date with its property object before it draws. The chart
 // already copies every property object into its control whenever one changes (and on
-// resize, reset and load), so nothing is left to copy here yet; the axis placement of the
-// scales issue belongs here.
+// resize, reset and load), so nothing is left to copy here yet; placing each axis on the
+// plot edge before it draws will go here.
 void ConfigureScale(TCustomKurvex& /*chart*/, TScale& /*scale*/, const TScaleProps& /*props*/) {}
 
 }  // namespace

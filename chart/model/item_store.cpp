@@ -46,8 +46,14 @@ TkxChartItem WithoutCoordinates(TkxChartItem item) {
 }  // namespace
 
 struct TKxItemContainer::Chunk {
-  std::unique_ptr<double[], FreeDeleter> x = AllocateUntouched<double>(kChunkSize);
-  std::unique_ptr<double[], FreeDeleter> y = AllocateUntouched<double>(kChunkSize);
+  // The X1 and Y1 columns share one block. The Y1 column starts 264 doubles (2112 bytes)
+  // after the end of the X1 column: two columns a whole number of pages apart would put
+  // x[k] and y[k] in the same cache set, and appending, which writes both, runs about a
+  // quarter slower then.
+  static constexpr std::size_t kColumnGap = 264;
+  std::unique_ptr<double[], FreeDeleter> block = AllocateUntouched<double>(2 * kChunkSize + kColumnGap);
+  double* x = block.get();
+  double* y = block.get() + kChunkSize + kColumnGap;
   // Created zero-filled on the first item of the chunk with a second point.
   std::unique_ptr<double[], FreeDeleter> x2;
   std::unique_ptr<double[], FreeDeleter> y2;
@@ -187,8 +193,8 @@ void TKxItemContainer::UpdateTail() {
   // The chunk that receives item count_ (or the last one when it is exactly full).
   const std::size_t ci = std::min(count_ >> kChunkShift, chunks_.size() - 1);
   Chunk& c = *chunks_[ci];
-  tail_x_ = c.x.get();
-  tail_y_ = c.y.get();
+  tail_x_ = c.x;
+  tail_y_ = c.y;
   chunk_start_ = ci << kChunkShift;
   limit_ = std::min(capacity_, chunk_start_ + kChunkSize);
 }
@@ -256,8 +262,8 @@ void TKxItemContainer::CopyFrom(const TKxItemContainer& source, std::size_t capa
     const Chunk& from = *source.chunks_[ci];
     const std::size_t used = std::min(kChunkSize, source.count_ - ci * kChunkSize);
     auto to = Pool().Take();
-    std::memcpy(to->x.get(), from.x.get(), used * sizeof(double));
-    std::memcpy(to->y.get(), from.y.get(), used * sizeof(double));
+    std::memcpy(to->x, from.x, used * sizeof(double));
+    std::memcpy(to->y, from.y, used * sizeof(double));
     if (from.x2) {
       to->EnsureSecondPoints();
       std::memcpy(to->x2.get(), from.x2.get(), used * sizeof(double));
@@ -336,8 +342,8 @@ bool TKxItemContainer::RunCursor::Next(TItemRun& run) {
   run.First = next_;
   run.Count = stop - next_;
   run.Attrs = &items_->attr_sets_[runs[run_].Id];
-  run.X1 = c.x.get() + first;
-  run.Y1 = c.y.get() + first;
+  run.X1 = c.x + first;
+  run.Y1 = c.y + first;
   run.X2 = c.x2 ? c.x2.get() + first : nullptr;
   run.Y2 = c.y2 ? c.y2.get() + first : nullptr;
   next_ = stop;

@@ -90,6 +90,19 @@ class TKxItemContainer {
     ++count_;
   }
 
+  // The common case of AppendPoint alone: the point continues the last run and fits the
+  // capacity. Returns false, appending nothing, otherwise. Reading count_ once into a local
+  // keeps the loop free of reloads after the stores.
+  bool TryAppendToRun(std::uint32_t attr_id, double x, double y) {
+    const std::size_t n = count_;
+    if (n == limit_ || attr_id != tail_attr_) [[unlikely]] return false;
+    const std::size_t k = n - chunk_start_;
+    tail_x_[k] = x;
+    tail_y_[k] = y;
+    count_ = n + 1;
+    return true;
+  }
+
   // Appends a whole record (every field as given).
   void Append(const TkxChartItem& item, std::size_t alloc_step);
 

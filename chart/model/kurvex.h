@@ -378,14 +378,12 @@ class TCustomKurvex : public TCustomControl {
   // The drawing commands' hot path: stamps the current attributes (through the cache) and
   // appends one point item to the list the annotation mode chooses.
   void AppendPointItem(std::uint8_t kind, AttrCache& cache, std::uint8_t mode, double x, double y) {
-    TSharedItemList& shared = *main_;
-    if (cache.generation != shared.Items.Generation()) {
-      AppendPointSlow(kind, cache, mode, x, y);
-      return;
-    }
-    shared.Items.AppendPoint(cache.id, x, y, alloc_size_);
+    TKxItemContainer& items = main_->Items;
+    if (cache.generation == items.Generation() && items.TryAppendToRun(cache.id, x, y)) [[likely]] return;
+    AppendPointSlow(kind, cache, mode, x, y);
   }
-  // The same when the cache is void: annotation mode, or attributes to look up first.
+  // Everything the fast path leaves: annotation mode, attributes to look up, a new run,
+  // a full list.
   void AppendPointSlow(std::uint8_t kind, AttrCache& cache, std::uint8_t mode, double x, double y);
   std::uint32_t PointAttrs(std::uint8_t kind, TKxItemContainer& list, std::uint8_t mode);
   void AttributesChanged() {

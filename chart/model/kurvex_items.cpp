@@ -26,8 +26,10 @@ void TCustomKurvex::AppendPointSlow(std::uint8_t kind, AttrCache& cache, std::ui
     return;
   }
   TSharedItemList& shared = *main_;
-  cache.id = PointAttrs(kind, shared.Items, CoordMode::World);
-  cache.generation = shared.Items.Generation();
+  if (cache.generation != shared.Items.Generation()) {
+    cache.id = PointAttrs(kind, shared.Items, CoordMode::World);
+    cache.generation = shared.Items.Generation();
+  }
   shared.Items.AppendPoint(cache.id, x, y, alloc_size_);
 }
 

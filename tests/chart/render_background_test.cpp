@@ -22,19 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A chart whose plot is 201 x 161 pixels (control 260 x 220, margins 30/30/20/40, no
-// shadow); layer 1 maps x 0..100 onto plot columns 0..200 (2 pixels a unit) and y -5..5
-// onto plot rows 160..0 (16 pixels a unit).
+// The small plot chart on white inside a black frame.
 std::unique_ptr<TKurvex> MakeChart() {
-  auto chart = std::make_unique<TKurvex>(nullptr);
-  chart->SetBounds(0, 0, 260, 220);
-  chart->SetMarginLeft(30);
-  chart->SetMarginRight(30);
-  chart->SetMarginTop(20);
-  chart->SetMarginBottom(40);
-  chart->HandleNeeded();
-  chart->SetAutoRedraw(false);
-  chart->SetLayerRange(1, 0, -5, 100, 5);
+  auto chart = test::MakeSmallPlotChart();
   chart->SetChartColor(clWhite);
   chart->SetChartFrameColor(clBlack);
   return chart;

@@ -14,20 +14,8 @@
 namespace kurvex {
 namespace {
 
-// A chart whose plot is 201 x 161 pixels at control (30, 20) (control 260 x 220, no
-// shadow); layer 1 maps x 0..100 onto plot columns 0..200 and y -5..5 onto rows 160..0.
-std::unique_ptr<TKurvex> MakeChart() {
-  auto chart = std::make_unique<TKurvex>(nullptr);
-  chart->SetBounds(0, 0, 260, 220);
-  chart->SetMarginLeft(30);
-  chart->SetMarginRight(30);
-  chart->SetMarginTop(20);
-  chart->SetMarginBottom(40);
-  chart->HandleNeeded();
-  chart->SetAutoRedraw(false);
-  chart->SetLayerRange(1, 0, -5, 100, 5);
-  return chart;
-}
+// Plot 201 x 161 at control (30, 20); layer 1: x 0..100 on columns 0..200, y -5..5 on rows 160..0.
+std::unique_ptr<TKurvex> MakeChart() { return test::MakeSmallPlotChart(); }
 
 // A shadow colour that no blend of the black text with white or yellow can produce.
 constexpr TColor kShadow = 0x3366CC;

@@ -12,9 +12,9 @@
 
 namespace kurvex::render {
 
-// Coordinates of a placement are kept within this distance of the control's origin: far
-// enough out that nothing of a label beyond it can reach any bitmap, near enough that
-// adding margins, offsets and shadow offsets cannot overflow.
+// The text block and box of a placement are limited to this distance from the control's
+// origin: a label that far out cannot reach any bitmap, and the limit leaves room to add
+// margins and offsets in 32 bits.
 inline constexpr int kFarPixel = 1 << 30;
 
 struct TTextLabelPlacement {

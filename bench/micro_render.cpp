@@ -5,12 +5,16 @@
 // at most twice the floor at a million points and more.
 //
 // Also: the same repaint with an OnBeforeRenderChartItem handler (every item copied and
-// drawn on its own) and, for 10^6 points, the path buffer without column reduction.
+// drawn on its own) and, for 10^6 points, the path buffer without column reduction; and
+// at 10^6 points with a background (a large image stretched, a small image tiled, a
+// coloured area) and ten boxed text labels.
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "chart/model/kurvex.h"
@@ -18,6 +22,7 @@
 #include "common/extended_sine.h"
 #include "common/random.h"
 #include "platform/application.h"
+#include "platform/gfx/image_file.h"
 #include "platform/headless_host.h"
 
 namespace {
@@ -121,11 +126,73 @@ void BM_RepaintWithoutColumnReduction(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chart.ItemCount()));
 }
 
+// A w x h picture with a colour ramp, written once into the temporary folder (a file
+// written again would be decoded again at the next paint).
+std::string BenchImage(int w, int h) {
+  static std::map<std::pair<int, int>, std::string> written;
+  std::string& path = written[{w, h}];
+  if (!path.empty()) return path;
+  path = (std::filesystem::temp_directory_path() / ("kx_bench_" + std::to_string(w) + "x" + std::to_string(h) + ".png"))
+             .string();
+  Bitmap b(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) b.SetPixel(x, y, static_cast<TColor>((x * 255 / w) | ((y * 255 / h) << 8) | 0x800000));
+  SavePngFile(path, b);
+  return path;
+}
+
+enum Background { kStretchedImage, kTiledImage, kAreaAndLabels };
+
+void Decorate(TKurvex& chart, Background background) {
+  TBakGndImg& img = chart.BackGroundImg();
+  img.SetIncludePath(true);
+  if (background == kStretchedImage) img.SetName(BenchImage(1600, 1200));
+  if (background == kTiledImage) {
+    img.SetName(BenchImage(16, 16));
+    img.SetFillMode(TBkgFill::bfTile);
+  }
+  if (background != kAreaAndLabels) return;
+  img.SetAreaMode(TBGAreaMode::bamRectInv);
+  img.SetAreaLeft(200'000);
+  img.SetAreaRight(800'000);
+  for (int n = 1; n <= 10; ++n) {
+    TTextLabel& label = chart.TextLabel(n);
+    label.SetPosX(n * 90'000.0);
+    label.SetPosY(n % 2 == 0 ? 3 : -3);
+    label.SetCaption("Label " + std::to_string(n) + "\nsecond line");
+    label.SetMode(n % 2 == 0 ? TTxtLblMode::tlBox : TTxtLblMode::tlShadow);
+    label.SetVisible(true);
+  }
+}
+
+void Undecorate(TKurvex& chart) {
+  TBakGndImg& img = chart.BackGroundImg();
+  img.SetName("");
+  img.SetFillMode(TBkgFill::bfStretch);
+  img.SetAreaMode(TBGAreaMode::bamNone);
+  for (int n = 1; n <= 10; ++n) chart.TextLabel(n).SetMode(TTxtLblMode::tlOff);
+}
+
+void BM_RepaintWithBackground(benchmark::State& state) {
+  TKurvex& chart = SpeedTestChart(1'000'000);
+  Decorate(chart, static_cast<Background>(state.range(0)));
+  chart.Paint();  // decodes the image file
+  for (auto _ : state) chart.Paint();
+  Undecorate(chart);
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chart.ItemCount()));
+}
+
 BENCHMARK(BM_Floor)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FloorInline)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Repaint)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintWithItemHandler)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintWithoutColumnReduction)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintWithBackground)
+    ->ArgName("background")
+    ->Arg(kStretchedImage)
+    ->Arg(kTiledImage)
+    ->Arg(kAreaAndLabels)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -17,9 +17,13 @@ void PaintFrameAndScales(TCustomKurvex& chart);
 // Draws the 32 axes into the control image: x axes of layers 1..16, then y axes.
 void DrawScales(TCustomKurvex& chart);
 
-// Background image and areas of the plot; returns true when an image covered the plot
-// (then no plain background is painted).
-bool PaintBackgroundImage(TCustomKurvex& chart, TCanvas& canvas, int left, int top, int width, int height);
+// The background image file in its fill mode, when BackGroundImg names one. An image that
+// is shown covers the plot (no plain background, no areas); a file that cannot be loaded
+// draws nothing.
+enum class TBackgroundImageResult { NoImage, Shown, Failed };
+TBackgroundImageResult PaintBackgroundImage(TCustomKurvex& chart, TCanvas& canvas, int left, int top, int width,
+                                            int height);
+// The coloured area of BackGroundImg, its edges mapped through the chart's current layer.
 void PaintBackgroundAreas(TCustomKurvex& chart, TCanvas& canvas, int left, int top, int width, int height);
 
 // The grid of the current layer, into a canvas whose (ox, oy) is the plot's top-left pixel.

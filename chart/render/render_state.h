@@ -1,10 +1,12 @@
 #pragma once
-// The renderer's per-chart state: the canvas-state cache, the path buffer and the mark
-// occupancy matrix. It lives between renders; every render resets it before the item lists.
+// The renderer's per-chart state: the canvas-state cache, the path buffer, the mark
+// occupancy matrix and the decoded background image. It lives between renders; every
+// render resets the first three before the item lists.
 
 #include <cstdint>
 #include <vector>
 
+#include "chart/render/background_image.h"
 #include "chart/render/path_buffer.h"
 #include "common/color.h"
 #include "common/types.h"
@@ -46,6 +48,7 @@ struct TRenderState {
   TCanvasCache Cache;
   TPathBuffer Path;
   TMarkOccupancy Occupancy;
+  TBackgroundImageCache BackgroundImage;
 };
 
 }  // namespace kurvex

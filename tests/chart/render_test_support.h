@@ -18,6 +18,13 @@
 
 namespace kurvex::test {
 
+// The outline of a chart: control size, the four margins and the shadow width.
+struct ChartShape {
+  int Width, Height;
+  int MarginLeft, MarginRight, MarginTop, MarginBottom;
+  int ShadowWidth;
+};
+
 // A plot of 201 x 161 pixels (control 260 x 220, margins 30/30/20/40, no shadow) whose
 // layer 1 maps x 0..100 to plot columns 0..200 and y 0..80 to plot rows 160..0; every
 // other layer maps x -10..10 and y -10..10.
@@ -108,18 +115,31 @@ inline long long DiffPixels(const Bitmap& a, const Bitmap& b) {
   return n;
 }
 
-// A chart with a window, shaped like the speed-test program's: 560 x 385, margins
-// 60/16/20/40, shadow 1, AutoRedraw off.
-inline std::unique_ptr<TKurvex> MakeSpeedTestChart() {
+// A chart with a window of the given shape, AutoRedraw off.
+inline std::unique_ptr<TKurvex> MakeWindowedChart(const ChartShape& shape) {
   auto chart = std::make_unique<TKurvex>(nullptr);
-  chart->SetBounds(0, 0, 560, 385);
-  chart->SetMarginLeft(60);
-  chart->SetMarginRight(16);
-  chart->SetMarginTop(20);
-  chart->SetMarginBottom(40);
-  chart->SetShadowWidth(1);
+  chart->SetBounds(0, 0, shape.Width, shape.Height);
+  chart->SetMarginLeft(shape.MarginLeft);
+  chart->SetMarginRight(shape.MarginRight);
+  chart->SetMarginTop(shape.MarginTop);
+  chart->SetMarginBottom(shape.MarginBottom);
+  chart->SetShadowWidth(shape.ShadowWidth);
   chart->HandleNeeded();
   chart->SetAutoRedraw(false);
+  return chart;
+}
+
+// Shaped like the speed-test program's: 560 x 385, margins 60/16/20/40, shadow 1.
+inline std::unique_ptr<TKurvex> MakeSpeedTestChart() {
+  return MakeWindowedChart({560, 385, 60, 16, 20, 40, 1});
+}
+
+// A plot of 201 x 161 pixels at control (30, 20) (control 260 x 220, margins 30/30/20/40,
+// no shadow) whose layer 1 maps x 0..100 onto plot columns 0..200 (2 pixels a unit) and
+// y -5..5 onto plot rows 160..0 (16 pixels a unit).
+inline std::unique_ptr<TKurvex> MakeSmallPlotChart() {
+  auto chart = MakeWindowedChart({260, 220, 30, 30, 20, 40, 0});
+  chart->SetLayerRange(1, 0, -5, 100, 5);
   return chart;
 }
 

@@ -120,6 +120,8 @@ class TScale : public TCustomControl {
   double PixelFactor() const { return pixel_factor_; }
   double PixelOffset() const { return pixel_offset_; }
 
+  bool IsHorizontal() const { return scale_type_ == TScaleType::sctXB || scale_type_ == TScaleType::sctXT; }
+
   // Frame colours (set by ColorScheme).
   TColor FrameSimpleColor() const { return frame_simple_color_; }
   TColor FrameShadowColor() const { return frame_shadow_color_; }
@@ -145,7 +147,6 @@ class TScale : public TCustomControl {
   virtual void RenderScale(TCanvas& canvas, int ox, int oy);
 
  private:
-  bool IsHorizontal() const { return scale_type_ == TScaleType::sctXB || scale_type_ == TScaleType::sctXT; }
 
   std::string caption_;
   int caption_pos_x_ = 4;

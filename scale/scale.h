@@ -3,7 +3,8 @@
 // properties with their setters and defaults, the mapping of world values to pixels along
 // the axis, the tick list, and the hooks the chart uses to paint its axes into its own
 // bitmap (paint suspension, embedding, target canvas, ForcePaint). The drawing itself is
-// RenderScale (scale_paint.cpp) over the tick walks (tick_engine.h).
+// RenderScale (scale_paint.cpp) over the tick walks (tick_engine.h); the mouse handling is
+// in scale_mouse.cpp.
 
 #include <array>
 #include <string>
@@ -142,6 +143,12 @@ class TScale : public TCustomControl {
   void Loaded() override;
   void Paint() override;
 
+  // The mouse pans and zooms the range (MouseAction maPan, maZoom, maZoomDrag); a double
+  // click switches between maPan and maZoom.
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void DblClick() override;
+
  protected:
   // An embedded scale that paints onto a target canvas keeps no window surface of its own
   // (the chart's 32 axes would otherwise hold 32 images of the chart's size).
@@ -162,6 +169,8 @@ class TScale : public TCustomControl {
   void RunTickEngine(TCanvas& canvas, int b);
   void DrawCaption(TCanvas& canvas, int b);
   void DrawBaseLine(TCanvas& canvas, int b);
+  // Whether the point lies where a drag pans or zooms the scale.
+  bool InActiveArea(int x, int y) const;
 
   std::string caption_;
   int caption_pos_x_ = 4;

@@ -10,6 +10,8 @@
 #include "common/datetime.h"
 #include "common/numeric.h"
 #include "golden_image.h"
+#include "platform/std_controls.h"
+#include "platform/test_support.h"
 #include "scale/label_place.h"
 #include "scale_test_support.h"
 
@@ -172,6 +174,23 @@ TEST(ScalePaint, TransparentScaleDrawsOnlyItsInk) {
     for (int x = 0; x < 300; ++x) ASSERT_EQ(transparent.Image().Pixel(x, y), opaque.Image().Pixel(x, y)) << x << ", " << y;
   }
   EXPECT_GT(scale_test::CountOther(transparent.Image(), Rect(0, 0, 300, 140), kBoard), 500);
+}
+
+TEST(ScalePaint, TransparentScaleInItsOwnWindowShowsItsParentsColour) {
+  test::HostScope host;
+  TPanel panel(nullptr);
+  panel.SetBevelOuter(TBevelCut::bvNone);
+  panel.SetColor(clTeal);
+  panel.SetBounds(0, 0, 300, 100);
+  auto* s = new TScale(&panel);
+  s->SetParent(&panel);
+  s->SetBounds(0, 0, 300, 80);
+  s->SetTransparent(true);
+  panel.HandleNeeded();
+  host->ProcessMessages();
+  EXPECT_EQ(s->Surface().Pixel(5, 5), clTeal);
+  EXPECT_EQ(s->Surface().Pixel(20, 59), clBlack);  // the base line on it
+  panel.DestroyHandle();
 }
 
 // Golden pictures, in the scale's own font, so that they show what a user gets.

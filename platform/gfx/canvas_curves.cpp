@@ -27,11 +27,12 @@ void PaintTracedOutline(const raster::Surface& s, const FigureRows& box, const r
   const std::int64_t y1 = std::min(box.bottom, s.clip.bottom);
   if (y0 >= y1 || count <= 0) return;
   const std::int64_t total = trace.Count();
+  EllipseTrace::RowPlace place;
   const auto paint_run = [&](std::int64_t y, std::int64_t l, std::int64_t r) {
     l = std::max(l, s.clip.left);
     r = std::min(r, s.clip.right - 1);
     for (std::int64_t x = l; x <= r; ++x) {
-      const std::int64_t step = ((trace.IndexOf(x, y) - first) % total + total) % total;
+      const std::int64_t step = ((trace.IndexOf(place, x) - first) % total + total) % total;
       if (step >= count) continue;
       if (pen.dash == nullptr || pen.dash->bits[step % pen.dash->length]) {
         pen.writer->span(s.At(x, y), 1, pen.color);
@@ -44,6 +45,7 @@ void PaintTracedOutline(const raster::Surface& s, const FigureRows& box, const r
   for (std::int64_t y = y0; y < y1; ++y, rows.Advance()) {
     std::int64_t l, r, hl, hr;
     if (!rows.Row(&l, &r)) continue;
+    place = trace.PlaceRow(y);
     if (!rows.InteriorRow(&hl, &hr)) {
       paint_run(y, l, r);
     } else {

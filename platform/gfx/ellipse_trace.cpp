@@ -22,6 +22,7 @@ EllipseTrace::EllipseTrace(const FigureRows& box)
   middle -= (middle - first) % 2;
   window_lo_ = std::max(first, middle - 2 * kWindow);
   window_hi_ = std::min(b_, middle + 2 * kWindow);
+  if (window_hi_ + 2 <= b_) reach_above_window_ = Reach(window_hi_ + 2);
   for (std::int64_t k = window_lo_, j = 0; k <= window_hi_; k += 2, ++j) {
     window_sums_[j + 1] = window_sums_[j] + RunLength(k);
   }
@@ -57,11 +58,7 @@ std::int64_t EllipseTrace::RowsBefore(std::int64_t k) const {
   if (k <= window_hi_ + 2) return below + window_sums_[(k - window_lo_) / 2];
   // Flat: the runs between the window and row k cover the distance between their ends.
   const std::int64_t rows = (window_hi_ - window_lo_) / 2 + 1;
-  return below + window_sums_[rows] + (Reach(window_hi_ + 2) - Reach(k)) / 2;
-}
-
-std::int64_t EllipseTrace::QuadrantIndex(std::int64_t x2, std::int64_t k) const {
-  return RowsBefore(k) + (Reach(k) - x2) / 2;
+  return below + window_sums_[rows] + (reach_above_window_ - Reach(k)) / 2;
 }
 
 void EllipseTrace::QuadrantPixel(std::int64_t index, std::int64_t* x2, std::int64_t* k) const {
@@ -93,13 +90,21 @@ std::int64_t EllipseTrace::FromQuadrant(int q, std::int64_t i) const {
   }
 }
 
-std::int64_t EllipseTrace::IndexOf(std::int64_t x, std::int64_t y) const {
+EllipseTrace::RowPlace EllipseTrace::PlaceRow(std::int64_t y) const {
+  RowPlace row;
+  row.dy = 2 * (y - top_) - b_;
+  const std::int64_t k = row.dy < 0 ? -row.dy : row.dy;
+  row.first = RowsBefore(k);
+  row.reach = Reach(k);
+  return row;
+}
+
+std::int64_t EllipseTrace::IndexOf(const RowPlace& row, std::int64_t x) const {
   const std::int64_t dx = 2 * (x - left_) - a_;
-  const std::int64_t dy = 2 * (y - top_) - b_;
-  const int q = dy <= 0 ? (dx >= 0 ? 0 : 1) : (dx <= 0 ? 2 : 3);
+  const int q = row.dy <= 0 ? (dx >= 0 ? 0 : 1) : (dx <= 0 ? 2 : 3);
   std::int64_t offset = 0;
   for (int i = 0; i < q; ++i) offset += sizes_[i];
-  return offset + ToQuadrant(q, QuadrantIndex(dx < 0 ? -dx : dx, dy < 0 ? -dy : dy));
+  return offset + ToQuadrant(q, row.first + (row.reach - (dx < 0 ? -dx : dx)) / 2);
 }
 
 double EllipseTrace::DirectionOf(std::int64_t dx2, std::int64_t dy2) {

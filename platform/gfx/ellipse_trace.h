@@ -26,8 +26,17 @@ class EllipseTrace {
 
   // The number of pixels of the outline.
   std::int64_t Count() const { return total_; }
-  // The position (0 .. Count() - 1) of outline pixel (x, y) along the outline.
-  std::int64_t IndexOf(std::int64_t x, std::int64_t y) const;
+  // What the positions of the outline pixels of one row depend on.
+  struct RowPlace {
+    std::int64_t dy = 0;     // doubled offset of the row from the centre
+    std::int64_t first = 0;  // position of the row's first pixel in the upper right quadrant
+    std::int64_t reach = 0;  // the row's reach (EllipseReach)
+  };
+  RowPlace PlaceRow(std::int64_t y) const;
+  // The position (0 .. Count() - 1) of outline pixel (x, y) along the outline, for the row
+  // placed by PlaceRow(y).
+  std::int64_t IndexOf(const RowPlace& row, std::int64_t x) const;
+  std::int64_t IndexOf(std::int64_t x, std::int64_t y) const { return IndexOf(PlaceRow(y), x); }
   // The number of outline pixels whose direction from the centre comes before `angle`
   // (radians counter-clockwise from the east, 0 <= angle < 2 pi), directions measured as
   // by DirectionOf.
@@ -44,8 +53,6 @@ class EllipseTrace {
   std::int64_t RunLength(std::int64_t k) const;
   // Pixels of the upper right quadrant on the rows nearer the centre than k.
   std::int64_t RowsBefore(std::int64_t k) const;
-  // Position in the upper right quadrant's own order of its pixel (x2, k), x2 = |X|.
-  std::int64_t QuadrantIndex(std::int64_t x2, std::int64_t k) const;
   // The quadrant pixel at a position of that order, as (|X|, k).
   void QuadrantPixel(std::int64_t index, std::int64_t* x2, std::int64_t* k) const;
   // Outline pixels of quadrant q (0..3) before the first whose direction is >= angle.
@@ -57,6 +64,7 @@ class EllipseTrace {
 
   std::int64_t left_, top_, a_, b_;
   std::int64_t window_lo_, window_hi_;           // rows k summed one by one
+  std::int64_t reach_above_window_ = 0;          // reach of the row after window_hi_
   std::array<std::int64_t, 2 * kWindow + 3> window_sums_{};  // pixels before each window row
   std::int64_t quadrant_ = 0;                    // pixels of the closed upper right quadrant
   std::int64_t on_vertical_ = 0;                 // ... of them on the vertical axis (X = 0)

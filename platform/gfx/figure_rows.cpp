@@ -27,6 +27,24 @@ std::int64_t LargestFitting(std::int64_t guess, std::int64_t parity, std::int64_
 
 std::int64_t Estimate(long double squared) { return squared <= 0 ? 0 : static_cast<std::int64_t>(std::sqrt(squared)); }
 
+// Marks, pen discs and everything on a screen: all products fit in 64 bits.
+constexpr std::int64_t kSmallLimit = std::int64_t{1} << 15;
+
+std::int64_t SmallEllipseReach(std::int64_t a, std::int64_t b, std::int64_t k) {
+  const std::int64_t parity = a % 2;
+  const std::int64_t aa = a * a, bb = b * b;
+  const std::int64_t row_bound = aa * (bb - k * k);
+  const double t = static_cast<double>(row_bound) / static_cast<double>(bb);
+  const std::int64_t row_x = LargestFitting(t < 1 ? 0 : 1 + static_cast<std::int64_t>(std::sqrt(t - 1)), parity, a,
+                                            [&](std::int64_t x) { return bb * ((x - 1) * (x - 1) + 1) <= row_bound; });
+  const std::int64_t column_bound = aa * (bb - (k - 1) * (k - 1) - 1);
+  if (column_bound < 0) return std::max(row_x, parity);
+  const double s = static_cast<double>(column_bound) / static_cast<double>(bb);
+  const std::int64_t column_x = LargestFitting(static_cast<std::int64_t>(std::sqrt(s)), parity, a,
+                                               [&](std::int64_t x) { return bb * x * x <= column_bound; });
+  return std::max({row_x, column_x, parity});
+}
+
 }  // namespace
 
 // A column at doubled offset X takes the row whose k makes |k² - S| smallest, with
@@ -38,6 +56,7 @@ std::int64_t Estimate(long double squared) { return squared <= 0 ? 0 : static_ca
 std::int64_t EllipseReach(std::int64_t a, std::int64_t b, std::int64_t k) {
   if (k <= 1) return a;  // the middle row (or the two middle rows) spans the box
   const std::int64_t parity = a % 2;
+  if (a < kSmallLimit && b < kSmallLimit) return SmallEllipseReach(a, b, k);
   const long double al = static_cast<long double>(a);
   const long double bl = static_cast<long double>(b);
   const long double kl = static_cast<long double>(k);

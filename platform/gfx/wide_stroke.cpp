@@ -111,20 +111,51 @@ void ForEachBandRun(const Surface& s, const Capsule& c, Emit emit) {
   }
 }
 
-// Calls emit(y, x0, x1) for every row run inside the clip box of the pen's disc at p.
-template <class Emit>
-void ForEachDiscRun(const Surface& s, int width, DevicePoint p, Emit emit) {
-  const FigureRows disc{true, p.x - width / 2, p.y - width / 2, p.x - width / 2 + width, p.y - width / 2 + width};
-  const std::int64_t y0 = std::max(disc.top, s.clip.top);
-  const std::int64_t y1 = std::min(disc.bottom, s.clip.bottom);
-  for (std::int64_t y = y0; y < y1; ++y) {
-    std::int64_t l, r;
-    if (!disc.Row(y, &l, &r)) continue;
-    l = std::max(l, s.clip.left);
-    r = std::min(r, s.clip.right - 1);
-    if (l <= r) emit(y, l, r);
+// The pen's disc: for each of its rows the first and last column, relative to the disc's
+// box. Pens up to kTabledDisc pixels wide are tabled (and kept for the next stroke of the
+// same width); wider ones, which can only have a few of their rows on a bitmap, are
+// computed row by row.
+constexpr int kTabledDisc = 1024;
+
+class Disc {
+ public:
+  Disc(int width, Scratch& scratch) : width_(width), shape_{true, 0, 0, width, width} {
+    if (width > kTabledDisc) return;
+    std::vector<std::int64_t>& table = scratch.disc;
+    if (scratch.disc_width != width) {
+      table.resize(2 * static_cast<std::size_t>(width));
+      for (std::int64_t y = 0; y < width; ++y) shape_.Row(y, &table[2 * y], &table[2 * y + 1]);
+      scratch.disc_width = width;
+    }
+    table_ = table.data();
   }
-}
+
+  // Calls emit(y, x0, x1) for every row run inside the clip box of the disc at p.
+  template <class Emit>
+  void ForEachRun(const Surface& s, DevicePoint p, Emit emit) const {
+    const std::int64_t left = p.x - width_ / 2;
+    const std::int64_t top = p.y - width_ / 2;
+    const std::int64_t y0 = std::max(top, s.clip.top);
+    const std::int64_t y1 = std::min(top + width_, s.clip.bottom);
+    for (std::int64_t y = y0; y < y1; ++y) {
+      std::int64_t l, r;
+      if (table_ != nullptr) {
+        l = table_[2 * (y - top)];
+        r = table_[2 * (y - top) + 1];
+      } else {
+        shape_.Row(y - top, &l, &r);
+      }
+      l = std::max(left + l, s.clip.left);
+      r = std::min(left + r, s.clip.right - 1);
+      if (l <= r) emit(y, l, r);
+    }
+  }
+
+ private:
+  std::int64_t width_;
+  FigureRows shape_;
+  const std::int64_t* table_ = nullptr;
+};
 
 }  // namespace
 
@@ -175,9 +206,10 @@ void StrokeWidePath(const Surface& s, const StrokePen& pen, const DevicePoint* p
     if (CutToBox(area, r + 2, &c.ax, &c.ay, &c.bx, &c.by)) ForEachBandRun(bounded, c, paint);
   }
   // Caps and joins: the disc at every vertex (a lone point still shows its disc).
+  const Disc disc(pen.width, scratch);
   for (std::size_t k = 0; k < n; ++k) {
     if (k > 0 && points[k] == points[k - 1]) continue;
-    ForEachDiscRun(bounded, pen.width, points[k], paint);
+    disc.ForEachRun(bounded, points[k], paint);
   }
   if (direct) return;
 

@@ -114,9 +114,7 @@ void BM_Polyline200Random(benchmark::State& state) {
 BENCHMARK(BM_Polyline200Random);
 
 // A dense chart curve: x advances by 0..2 pixels per point, y wanders.
-void BM_Polyline200Dense(benchmark::State& state) {
-  Bitmap b(kSize, kSize);
-  TCanvas c(&b);
+std::vector<TPoint> DenseCurve() {
   std::mt19937 rng(7);
   std::vector<TPoint> points;
   int x = 100, y = 500;
@@ -125,6 +123,13 @@ void BM_Polyline200Dense(benchmark::State& state) {
     y += static_cast<int>(rng() % 21) - 10;
     points.push_back(Point(x, y));
   }
+  return points;
+}
+
+void BM_Polyline200Dense(benchmark::State& state) {
+  Bitmap b(kSize, kSize);
+  TCanvas c(&b);
+  const std::vector<TPoint> points = DenseCurve();
   for (auto _ : state) {
     c.Polyline(points);
     benchmark::ClobberMemory();
@@ -222,14 +227,7 @@ void BM_WidePolyline200Dense(benchmark::State& state) {
   Bitmap b(kSize, kSize);
   TCanvas c(&b);
   c.Pen().SetWidth(3);
-  std::mt19937 rng(7);
-  std::vector<TPoint> points;
-  int x = 100, y = 500;
-  for (int i = 0; i < 200; ++i) {
-    x += static_cast<int>(rng() % 3);
-    y += static_cast<int>(rng() % 21) - 10;
-    points.push_back(Point(x, y));
-  }
+  const std::vector<TPoint> points = DenseCurve();
   for (auto _ : state) {
     c.Polyline(points);
     benchmark::ClobberMemory();

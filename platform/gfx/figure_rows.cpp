@@ -100,14 +100,6 @@ bool FigureRows::Row(std::int64_t y, std::int64_t* l, std::int64_t* r) const {
   return true;
 }
 
-bool FigureRows::InteriorRow(std::int64_t y, std::int64_t* l, std::int64_t* r) const {
-  std::int64_t l0, r0, l1, r1, l2, r2;
-  if (!Row(y, &l0, &r0) || !Row(y - 1, &l1, &r1) || !Row(y + 1, &l2, &r2)) return false;
-  *l = std::max({l0 + 1, l1, l2});
-  *r = std::min({r0 - 1, r1, r2});
-  return *l <= *r;
-}
-
 RowWalker::RowWalker(const FigureRows& figure, std::int64_t first_row) : figure_(figure), y_(first_row) {
   above_ = Fetch(y_ - 1);
   row_ = Fetch(y_);

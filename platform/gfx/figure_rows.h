@@ -30,9 +30,6 @@ struct FigureRows {
   friend bool operator==(const FigureRows&, const FigureRows&) = default;
   // The pixels of row y are l..r (inclusive); false when the row is empty.
   bool Row(std::int64_t y, std::int64_t* l, std::int64_t* r) const;
-  // The row without the figure's 1-pixel outline: the pixels of row y whose four
-  // neighbours all belong to the figure.
-  bool InteriorRow(std::int64_t y, std::int64_t* l, std::int64_t* r) const;
 };
 
 // Rows of a figure taken in order from top to bottom, each computed once: the current row
@@ -44,7 +41,8 @@ class RowWalker {
   void Advance();
   std::int64_t Y() const { return y_; }
   bool Row(std::int64_t* l, std::int64_t* r) const;
-  // The row without the outline (as FigureRows::InteriorRow).
+  // The row without the figure's 1-pixel outline: the pixels whose four neighbours all
+  // belong to the figure.
   bool InteriorRow(std::int64_t* l, std::int64_t* r) const;
 
  private:

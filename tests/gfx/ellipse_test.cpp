@@ -222,7 +222,7 @@ TEST(StyledEllipse, ClippedPartsOfLargeEllipsesKeepTheirPhase) {
   ExpectStyledEllipse(5, 5, 406, 1650, Point(0, 1200), 300, 400);  // tall, lower left
 }
 
-TEST(Arc, LeavesOutItsEndPixelAndTheSameDirectionTwiceIsTheWholeOutline) {
+TEST(Arc, LeavesOutItsEndPixel) {
   Bitmap b(10, 10);
   TCanvas c(&b);
   c.Arc(0, 0, 7, 7, 100, 3, 3, -100);  // east to north on a 7 x 7 circle
@@ -234,14 +234,6 @@ TEST(Arc, LeavesOutItsEndPixelAndTheSameDirectionTwiceIsTheWholeOutline) {
             ".......\n"
             ".......\n"
             ".......\n");
-  Bitmap whole(50, 40);
-  TCanvas w(&whole);
-  w.Arc(2, 2, 42, 32, 122, 17, 122, 17);
-  Bitmap ellipse(50, 40);
-  TCanvas e(&ellipse);
-  e.Brush().SetStyle(TBrushStyle::bsClear);
-  e.Ellipse(2, 2, 42, 32);
-  EXPECT_EQ(testing_px::CountDifferences(whole, ellipse), 0);
 }
 
 // Styled arcs start their pattern at their first pixel; an arc and the arc that continues

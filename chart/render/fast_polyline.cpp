@@ -1,38 +1,15 @@
-// The hot loop of a repaint: runs of line-to items that share every attribute. Per point it
-// costs one multiply-add per axis, a clamp, a rounding and the path buffer's column
-// compare; no record is copied and nothing is allocated.
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+// The hot loop of a repaint: runs of line-to items that share every attribute. With the
+// reducing path buffer on linear axes the run goes to the run reducer (block summaries and
+// SIMD groups); otherwise every point costs one multiply-add per axis, a clamp, a rounding
+// and the path buffer's column compare. No record is copied and nothing is allocated.
 
 #include "chart/render/item_loop.h"
+#include "chart/render/linear_axis.h"
+#include "chart/render/run_reducer.h"
 
 namespace kurvex {
 
 namespace {
-
-// A linear axis, as TAxisMap::ToPixel followed by the drawable clamp. Clamping before
-// rounding gives the same pixel (the limits are integers). The clamp is max/min with the
-// NaN case going to the lower limit, as in TAxisMap, and the rounding is to the nearest
-// integer with ties to even (the processor's default rounding, as TAxisMap computes it).
-struct LinearAxis {
-  double slope;
-  double offset;
-  int operator()(double v) const {
-    const double p = slope * v + offset;
-#if defined(__SSE2__)
-    // maxsd returns its second operand when either is NaN; one instruction per step.
-    const __m128d low = _mm_max_sd(_mm_set_sd(p), _mm_set_sd(-kDrawableLimit));
-    return _mm_cvtsd_si32(_mm_min_sd(low, _mm_set_sd(kDrawableLimit)));
-#else
-    double q = p > -kDrawableLimit ? p : -kDrawableLimit;
-    q = q < kDrawableLimit ? q : kDrawableLimit;
-    constexpr double kMagic = 6755399441055744.0;  // 1.5 * 2^52
-    return static_cast<int>((q + kMagic) - kMagic);
-#endif
-  }
-};
 
 // Any axis (logarithmic ones included) through its own mapping.
 struct GeneralAxis {
@@ -54,8 +31,12 @@ void DrawLineToRun(const TItemContext& ctx, const TItemRun& run, const TLongText
   const int dy = ctx.OffsetY - ctx.Geometry.MarginTop;
   TPathBuffer& path = ctx.Path();
   if (!map.X.Logarithmic && !map.Y.Logarithmic) {
-    path.AppendMapped(ctx.C(), xs, ys, n, LinearAxis{map.X.SlopeD, map.X.OffsetD},
-                      LinearAxis{map.Y.SlopeD, map.Y.OffsetD}, dx, dy);
+    const TLinearCanvasMap linear{TLinearAxis(map.X), TLinearAxis(map.Y), dx, dy};
+    if (path.Reducing()) {
+      TRunReducer(ctx.C(), path, linear, ctx.State->Fast).Reduce(run, 1);
+      return;
+    }
+    path.AppendMapped(ctx.C(), xs, ys, n, linear.X, linear.Y, dx, dy);
   } else {
     path.AppendMapped(ctx.C(), xs, ys, n, GeneralAxis{&map.X}, GeneralAxis{&map.Y}, dx, dy);
   }

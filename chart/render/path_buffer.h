@@ -12,6 +12,7 @@
 // highest, in an order that paints the last point exactly when the full chain does. Styled,
 // wide and XOR pens are not reduced; their every segment reaches the canvas.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -51,6 +52,25 @@ struct TColumnRun {
       High = y;
       HighLeft = false;
     }
+  }
+
+  // Adds a chain of points of this column known only by its lowest and highest y and its
+  // last point. That is exact when the chain is flat (it adds as one point), or when its
+  // last point is neither the column's new lowest nor its new highest value: then the chain
+  // has left both extremes, and the flags of an extreme matter only while the chain ends on
+  // it.
+  bool CanAddSpan(int lo, int hi, int last) const {
+    return lo == hi || (last != std::min(Low, lo) && last != std::max(High, hi));
+  }
+  void AddSpan(int lo, int hi, int last) {
+    if (lo == hi) {
+      Add(lo);
+      return;
+    }
+    Low = std::min(Low, lo);
+    High = std::max(High, hi);
+    Last = last;
+    LowLeft = HighLeft = true;
   }
 };
 
@@ -110,6 +130,12 @@ class TPathBuffer {
     column_ = column;
   }
 
+  // For the reducing fast paths (run_reducer.cpp): whether the pending polyline is being
+  // reduced, its open column, and moving on to a point of another column.
+  bool Reducing() const { return pending_ && reducing_; }
+  TColumnRun& OpenColumn() { return column_; }
+  void NextColumn(TCanvas& canvas, TPoint p);
+
   // Draws the pending points (Polyline), moves the canvas pen to the last one and makes it
   // CurrentPoint. Nothing happens when no point is pending.
   void FlushPath(TCanvas& canvas);
@@ -128,7 +154,6 @@ class TPathBuffer {
   void AppendRaw(TCanvas& canvas, TPoint p);
   void DrawBatch(TCanvas& canvas);
   void CloseColumn(TCanvas& canvas);
-  void NextColumn(TCanvas& canvas, TPoint p);
 
   TPoint path_points_[kCapacity];
   int path_count_ = 0;

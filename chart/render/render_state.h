@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "chart/render/column_walk.h"
 #include "chart/render/path_buffer.h"
 #include "common/color.h"
 #include "common/types.h"
@@ -42,10 +43,18 @@ class TMarkOccupancy {
   std::vector<std::int32_t> cells_;  // column-major: cell (i, j) at i * rows_ + j
 };
 
+// The fast paths of the repaint beyond the column reduction of the path buffer. They paint
+// exactly what the plain paths paint; tests and benchmarks switch them off to compare.
+struct TFastPaths {
+  bool Summaries = true;                       // whole blocks in a column, blocks off the canvas
+  TWalkKernel Kernel = BestWalkKernel();       // per-point mapping
+};
+
 struct TRenderState {
   TCanvasCache Cache;
   TPathBuffer Path;
   TMarkOccupancy Occupancy;
+  TFastPaths Fast;
 };
 
 }  // namespace kurvex

@@ -1,0 +1,67 @@
+#include "chart/model/block_summary.h"
+
+#include <emmintrin.h>
+
+namespace kurvex {
+
+namespace {
+
+// v * 0 is 0 for every finite v and NaN for a NaN or an infinity, so a sum of such
+// products tells whether all values were finite.
+struct Lanes {
+  __m128d lo, hi, check;
+
+  explicit Lanes(__m128d v) : lo(v), hi(v), check(_mm_mul_pd(v, _mm_setzero_pd())) {}
+  void Add(__m128d v) {
+    lo = _mm_min_pd(lo, v);
+    hi = _mm_max_pd(hi, v);
+    check = _mm_add_pd(check, _mm_mul_pd(v, _mm_setzero_pd()));
+  }
+  static double Lower(__m128d v) { return _mm_cvtsd_f64(_mm_min_sd(v, _mm_unpackhi_pd(v, v))); }
+  static double Upper(__m128d v) { return _mm_cvtsd_f64(_mm_max_sd(v, _mm_unpackhi_pd(v, v))); }
+  bool Finite() const {
+    const __m128d sum = _mm_add_sd(check, _mm_unpackhi_pd(check, check));
+    return _mm_cvtsd_f64(sum) == 0.0;
+  }
+};
+
+}  // namespace
+
+TBlockSummary SummarizePoints(const double* xs, const double* ys, std::size_t n) {
+  // Lanes start from the first point twice, so an odd count needs no special value.
+  Lanes x(_mm_set1_pd(xs[0]));
+  Lanes y(_mm_set1_pd(ys[0]));
+  std::size_t i = 1;
+  for (; i + 2 <= n; i += 2) {
+    x.Add(_mm_loadu_pd(xs + i));
+    y.Add(_mm_loadu_pd(ys + i));
+  }
+  if (i < n) {
+    x.Add(_mm_set1_pd(xs[i]));
+    y.Add(_mm_set1_pd(ys[i]));
+  }
+  TBlockSummary s;
+  if (!x.Finite() || !y.Finite()) return s;
+  s.XMin = Lanes::Lower(x.lo);
+  s.XMax = Lanes::Upper(x.hi);
+  s.YMin = Lanes::Lower(y.lo);
+  s.YMax = Lanes::Upper(y.hi);
+  s.YLast = ys[n - 1];
+  return s;
+}
+
+TBlockSummary SummarizeBlocks(const TBlockSummary* blocks, std::size_t n) {
+  TBlockSummary s = blocks[0];
+  for (std::size_t b = 1; b < n && s.Usable(); ++b) {
+    const TBlockSummary& t = blocks[b];
+    if (!t.Usable()) return TBlockSummary{};
+    s.XMin = t.XMin < s.XMin ? t.XMin : s.XMin;
+    s.XMax = t.XMax > s.XMax ? t.XMax : s.XMax;
+    s.YMin = t.YMin < s.YMin ? t.YMin : s.YMin;
+    s.YMax = t.YMax > s.YMax ? t.YMax : s.YMax;
+    s.YLast = t.YLast;
+  }
+  return s;
+}
+
+}  // namespace kurvex

@@ -1,0 +1,107 @@
+#include "chart/render/run_reducer.h"
+
+#include <algorithm>
+
+#include "platform/gfx/bitmap.h"
+#include "platform/gfx/canvas.h"
+
+namespace kurvex {
+
+namespace {
+
+constexpr std::size_t kBlock = TBlockSummary::kBlockSize;
+constexpr std::size_t kPerGroup = TBlockSummary::kBlocksPerGroup;
+constexpr std::size_t kGroup = kBlock * kPerGroup;
+constexpr std::size_t kChunk = TKxItemContainer::kChunkSize;
+
+// The canvas pixels that can reach the bitmap: its pixels less the canvas origin (a clip
+// rectangle only narrows them further). Without a bitmap nothing is visible.
+TRect VisibleCanvasPixels(const TCanvas& canvas) {
+  const Bitmap* target = canvas.Target();
+  const int w = target != nullptr ? target->Width() : 0;
+  const int h = target != nullptr ? target->Height() : 0;
+  const TPoint o = canvas.Origin();
+  return Rect(-o.X, -o.Y, w - 1 - o.X, h - 1 - o.Y);
+}
+
+}  // namespace
+
+TRunReducer::TRunReducer(TCanvas& canvas, TPathBuffer& path, const TLinearCanvasMap& map, const TFastPaths& fast)
+    : canvas_(canvas), path_(path), map_(map), fast_(fast), visible_(VisibleCanvasPixels(canvas)) {}
+
+void TRunReducer::Reduce(const TItemRun& run, std::size_t from) {
+  std::size_t i = from;
+  while (i < run.Count) {
+    if (fast_.Summaries && TakeLargestBlock(run, i)) continue;
+    // Point by point up to the next block start (or the end of the run).
+    const std::size_t into_block = (run.First + i) & (kBlock - 1);
+    const std::size_t stop = fast_.Summaries ? std::min(run.Count, i + kBlock - into_block) : run.Count;
+    WalkPoints(fast_.Kernel, canvas_, path_, map_, run.X1 + i, run.Y1 + i, stop - i);
+    i = stop;
+  }
+}
+
+bool TRunReducer::TakeLargestBlock(const TItemRun& run, std::size_t& i) {
+  const std::size_t offset = run.First + i - run.ChunkStart;  // within the chunk
+  if ((offset & (kBlock - 1)) != 0) return false;
+  const std::size_t block = offset >> TBlockSummary::kBlockShift;
+  const std::size_t left = run.Count - i;
+  // A chunk, a group of blocks, a block: the largest that starts here, lies in the run, has
+  // its summary, and can be taken whole.
+  if (offset == 0 && left >= kChunk && run.BlocksDone == TKxItemContainer::kBlocksPerChunk &&
+      TakeBlock(*run.Whole, run, i, kChunk)) {
+    i += kChunk;
+    return true;
+  }
+  if ((block % kPerGroup) == 0 && left >= kGroup && block + kPerGroup <= run.BlocksDone &&
+      TakeBlock(run.Groups[block / kPerGroup], run, i, kGroup)) {
+    i += kGroup;
+    return true;
+  }
+  if (left >= kBlock && block < run.BlocksDone && TakeBlock(run.Blocks[block], run, i, kBlock)) {
+    i += kBlock;
+    return true;
+  }
+  return false;
+}
+
+void TRunReducer::AddPoint(const TItemRun& run, std::size_t i) {
+  const int x = map_.CanvasX(run.X1[i]);
+  const int y = map_.CanvasY(run.Y1[i]);
+  TColumnRun& column = path_.OpenColumn();
+  if (x == column.X) {
+    column.Add(y);
+  } else {
+    path_.NextColumn(canvas_, Point(x, y));
+  }
+}
+
+bool TRunReducer::TakeBlock(const TBlockSummary& s, const TItemRun& run, std::size_t i, std::size_t n) {
+  if (!s.Usable()) return false;
+  const int xa = map_.CanvasX(s.XMin), xb = map_.CanvasX(s.XMax);
+  const int ya = map_.CanvasY(s.YMin), yb = map_.CanvasY(s.YMax);
+  const int x_lo = std::min(xa, xb), x_hi = std::max(xa, xb);
+  const int y_lo = std::min(ya, yb), y_hi = std::max(ya, yb);
+  const std::size_t last_index = i + n - 1;
+  if (x_hi < visible_.Left || x_lo > visible_.Right || y_hi < visible_.Top || y_lo > visible_.Bottom) {
+    AddPoint(run, i);
+    AddPoint(run, last_index);
+    return true;
+  }
+  if (x_lo != x_hi) return false;
+  const int last = map_.CanvasY(s.YLast);
+  if (x_lo != path_.OpenColumn().X) {
+    // The block opens a column of its own, at its first point.
+    TColumnRun opened;
+    const TPoint first = Point(x_lo, map_.CanvasY(run.Y1[i]));
+    opened.Open(first);
+    if (!opened.CanAddSpan(y_lo, y_hi, last)) return false;
+    path_.NextColumn(canvas_, first);
+  } else if (!path_.OpenColumn().CanAddSpan(y_lo, y_hi, last)) {
+    return false;
+  }
+  path_.OpenColumn().AddSpan(y_lo, y_hi, last);
+  return true;
+}
+
+}  // namespace kurvex

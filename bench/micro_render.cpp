@@ -5,7 +5,11 @@
 // at most twice the floor at a million points and more.
 //
 // Also: the same repaint with an OnBeforeRenderChartItem handler (every item copied and
-// drawn on its own) and, for 10^6 points, the path buffer without column reduction.
+// drawn on its own) and, for 10^6 points, the path buffer without column reduction or
+// without the block summaries; and the gestures at 10^7 points (range change to 1 % and
+// 0.01 % of the x range, zoom out x10, pan step, each with its repaint) and the refill
+// (ClearItems, n appends, paint). kurvex-bench --gestures prints the same rows as a table
+// with their targets and read floors.
 
 #include <benchmark/benchmark.h>
 
@@ -13,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/gesture_rows.h"
 #include "chart/model/kurvex.h"
 #include "chart/render/render_state.h"
 #include "common/extended_sine.h"
@@ -121,11 +126,59 @@ void BM_RepaintWithoutColumnReduction(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chart.ItemCount()));
 }
 
+void BM_RepaintWithoutSummaries(benchmark::State& state) {
+  TKurvex& chart = SpeedTestChart(static_cast<int>(state.range(0)));
+  chart.Paint();
+  chart.RenderState()->Fast.Summaries = false;
+  for (auto _ : state) chart.Paint();
+  chart.RenderState()->Fast.Summaries = true;
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chart.ItemCount()));
+}
+
+// A gesture timed by its own clock (the range is put back between runs, untimed).
+template <class Gesture>
+void RunGesture(benchmark::State& state, Gesture gesture) {
+  const int n = static_cast<int>(state.range(0));
+  TKurvex& chart = SpeedTestChart(n);
+  chart.SetLayerRange(1, 0, -5, n, 5);
+  int step = 0;
+  for (auto _ : state) state.SetIterationTime(gesture(chart, n, step++) / 1e3);
+  chart.SetLayerRange(1, 0, -5, n, 5);
+}
+
+void BM_ZoomToOnePercent(benchmark::State& state) {
+  RunGesture(state, [](TKurvex& c, int n, int) { return bench::TimeZoomIn(c, n, 1e-2); });
+}
+void BM_ZoomToOneHundredthPercent(benchmark::State& state) {
+  RunGesture(state, [](TKurvex& c, int n, int) { return bench::TimeZoomIn(c, n, 1e-4); });
+}
+void BM_ZoomOutTenfold(benchmark::State& state) {
+  RunGesture(state, [](TKurvex& c, int n, int) { return bench::TimeZoomOut(c, n); });
+}
+void BM_PanStep(benchmark::State& state) {
+  RunGesture(state, [](TKurvex& c, int n, int step) { return bench::TimePanStep(c, n, step); });
+}
+
+void BM_Refill(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  TKurvex& chart = SpeedTestChart(10'000);  // a chart of its own: the refill replaces its data
+  chart.SetLayerRange(1, 0, -5, n, 5);
+  bench::SpeedTestValues(n);
+  for (auto _ : state) state.SetIterationTime(bench::TimeRefill(chart, n) / 1e3);
+  state.SetItemsProcessed(state.iterations() * n);
+}
+
 BENCHMARK(BM_Floor)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FloorInline)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Repaint)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintWithItemHandler)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintWithoutColumnReduction)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintWithoutSummaries)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoomToOnePercent)->Arg(10'000'000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoomToOneHundredthPercent)->Arg(10'000'000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoomOutTenfold)->Arg(10'000'000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PanStep)->Arg(10'000'000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Refill)->Arg(1'000'000)->Arg(10'000'000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -47,18 +47,37 @@ TBlockSummary SummarizePoints(const double* xs, const double* ys, std::size_t n)
   s.YMin = Lanes::Lower(y.lo);
   s.YMax = Lanes::Upper(y.hi);
   s.YLast = ys[n - 1];
+  bool min_found = false, max_found = false;
+  for (std::size_t k = 0; k < n && !(min_found && max_found); ++k) {
+    if (!min_found && ys[k] == s.YMin) {
+      s.YMinAt = static_cast<std::uint32_t>(k);
+      min_found = true;
+    }
+    if (!max_found && ys[k] == s.YMax) {
+      s.YMaxAt = static_cast<std::uint32_t>(k);
+      max_found = true;
+    }
+  }
   return s;
 }
 
-TBlockSummary SummarizeBlocks(const TBlockSummary* blocks, std::size_t n) {
+TBlockSummary SummarizeBlocks(const TBlockSummary* blocks, std::size_t n, std::size_t block_size) {
   TBlockSummary s = blocks[0];
   for (std::size_t b = 1; b < n && s.Usable(); ++b) {
     const TBlockSummary& t = blocks[b];
     if (!t.Usable()) return TBlockSummary{};
+    const auto start = static_cast<std::uint32_t>(b * block_size);
     s.XMin = t.XMin < s.XMin ? t.XMin : s.XMin;
     s.XMax = t.XMax > s.XMax ? t.XMax : s.XMax;
-    s.YMin = t.YMin < s.YMin ? t.YMin : s.YMin;
-    s.YMax = t.YMax > s.YMax ? t.YMax : s.YMax;
+    // Strict comparisons keep the first occurrence.
+    if (t.YMin < s.YMin) {
+      s.YMin = t.YMin;
+      s.YMinAt = start + t.YMinAt;
+    }
+    if (t.YMax > s.YMax) {
+      s.YMax = t.YMax;
+      s.YMaxAt = start + t.YMaxAt;
+    }
     s.YLast = t.YLast;
   }
   return s;

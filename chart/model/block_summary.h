@@ -1,7 +1,8 @@
 #pragma once
 // Summaries of the stored points: for every block of 256 consecutive items, for every
 // group of 16 blocks and for every chunk of 16 groups, the lowest and highest X1 and Y1 and
-// the Y1 of the last item. The renderer takes a block
+// the Y1 of the last item and where the lowest and highest Y1 first occur. The renderer
+// takes a block
 // whose points all fall into one pixel column, or all lie off the plot on one side, as a
 // whole instead of point by point: the mapping to pixels is monotonic, so the world
 // extremes of a block are its pixel extremes.
@@ -12,6 +13,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 namespace kurvex {
 
@@ -28,13 +30,17 @@ struct TBlockSummary {
   double YMin = NAN;
   double YMax = NAN;
   double YLast = NAN;  // kept here so that taking a block whole reads no stored point
+  // Where YMin and YMax first occur, counted from the first item summarized.
+  std::uint32_t YMinAt = 0;
+  std::uint32_t YMaxAt = 0;
 
   bool Usable() const { return !std::isnan(XMin); }
 };
 
 // The summary of n >= 1 points.
 TBlockSummary SummarizePoints(const double* xs, const double* ys, std::size_t n);
-// The summary of n >= 1 consecutive blocks: unusable when any of them is.
-TBlockSummary SummarizeBlocks(const TBlockSummary* blocks, std::size_t n);
+// The summary of n >= 1 consecutive blocks of block_size items each: unusable when any of
+// them is.
+TBlockSummary SummarizeBlocks(const TBlockSummary* blocks, std::size_t n, std::size_t block_size);
 
 }  // namespace kurvex

@@ -79,29 +79,46 @@ void TRunReducer::AddPoint(const TItemRun& run, std::size_t i) {
 bool TRunReducer::TakeBlock(const TBlockSummary& s, const TItemRun& run, std::size_t i, std::size_t n) {
   if (!s.Usable()) return false;
   const int xa = map_.CanvasX(s.XMin), xb = map_.CanvasX(s.XMax);
-  const int ya = map_.CanvasY(s.YMin), yb = map_.CanvasY(s.YMax);
   const int x_lo = std::min(xa, xb), x_hi = std::max(xa, xb);
-  const int y_lo = std::min(ya, yb), y_hi = std::max(ya, yb);
-  const std::size_t last_index = i + n - 1;
-  if (x_hi < visible_.Left || x_lo > visible_.Right || y_hi < visible_.Top || y_lo > visible_.Bottom) {
+  // The pixel rows of the world extremes; on the usual y axis the world's highest value is
+  // the lowest row.
+  const int y_of_min = map_.CanvasY(s.YMin), y_of_max = map_.CanvasY(s.YMax);
+  const bool min_is_lo = y_of_min <= y_of_max;
+  const TPixelExtreme lo{min_is_lo ? y_of_min : y_of_max, min_is_lo ? s.YMinAt : s.YMaxAt};
+  const TPixelExtreme hi{min_is_lo ? y_of_max : y_of_min, min_is_lo ? s.YMaxAt : s.YMinAt};
+  if (x_hi < visible_.Left || x_lo > visible_.Right || hi.Y < visible_.Top || lo.Y > visible_.Bottom) {
     AddPoint(run, i);
-    AddPoint(run, last_index);
+    AddPoint(run, i + n - 1);
     return true;
   }
   if (x_lo != x_hi) return false;
+  // The column the block adds to: the open one, or a new one opened at its first point.
+  const bool opens = x_lo != path_.OpenColumn().X;
+  TColumnRun base = path_.OpenColumn();
+  const TPoint first = Point(x_lo, opens ? map_.CanvasY(run.Y1[i]) : 0);
+  if (opens) base.Open(first);
   const int last = map_.CanvasY(s.YLast);
-  if (x_lo != path_.OpenColumn().X) {
-    // The block opens a column of its own, at its first point.
-    TColumnRun opened;
-    const TPoint first = Point(x_lo, map_.CanvasY(run.Y1[i]));
-    opened.Open(first);
-    if (!opened.CanAddSpan(y_lo, y_hi, last)) return false;
-    path_.NextColumn(canvas_, first);
-  } else if (!path_.OpenColumn().CanAddSpan(y_lo, y_hi, last)) {
-    return false;
-  }
-  path_.OpenColumn().AddSpan(y_lo, y_hi, last);
+  if (!base.CanAddSpan(lo.Y, hi.Y, last) && !LeavesExtremeBeforeEnd(base, lo, hi, last, run, i, n)) return false;
+  if (opens) path_.NextColumn(canvas_, first);
+  path_.OpenColumn().AddSpan(lo.Y, hi.Y, last);
   return true;
+}
+
+bool TRunReducer::LeavesExtremeBeforeEnd(const TColumnRun& base, TPixelExtreme lo, TPixelExtreme hi, int last,
+                                         const TItemRun& run, std::size_t i, std::size_t n) const {
+  const bool at_low = last == std::min(base.Low, lo.Y);
+  const int extreme = last;
+  // The column's own points already left the extreme, or end on it (the block then moves
+  // away from it, as not all of its points lie at one value).
+  if (at_low ? base.Low == extreme && base.LowLeft : base.High == extreme && base.HighLeft) return true;
+  if (base.Last == extreme) return true;
+  // Else the block's first point at that value (the block holds it: the last point lies on
+  // it and is the column's new extreme) must come before the run of points at it that
+  // ends the block.
+  const std::size_t at = at_low ? lo.At : hi.At;
+  std::size_t tail = n - 1;
+  while (tail > at && map_.CanvasY(run.Y1[i + tail - 1]) == extreme) --tail;
+  return at < tail;
 }
 
 }  // namespace kurvex

@@ -10,8 +10,11 @@
 //    and neither does the single segment from its first to its last point, which takes its
 //    place (the segments into and out of it stay as they are);
 //  - a block inside one column adds to the column only its extremes and its last point,
-//    which is all the column reduction keeps of it, whenever that is exact
-//    (TColumnRun::CanAddSpan); otherwise it is walked point by point.
+//    which is all the column reduction keeps of it, whenever that is exact: when the
+//    block's last point is neither of the column's new extremes (TColumnRun::CanAddSpan),
+//    or when it is one of them and the chain is known to leave that value before the end
+//    (then the last pixel is painted whichever way the chain went); otherwise the block
+//    is walked point by point.
 
 #include <cstddef>
 
@@ -38,6 +41,17 @@ class TRunReducer {
   // is not exact (nothing is added then).
   bool TakeBlock(const TBlockSummary& s, const TItemRun& run, std::size_t i, std::size_t n);
   void AddPoint(const TItemRun& run, std::size_t i);
+
+  // A pixel row of a block's extreme and where in the block it first occurs.
+  struct TPixelExtreme {
+    int Y;
+    std::size_t At;
+  };
+  // For a block of one column whose last point lies on the column's new lowest (or
+  // highest) value: whether the chain is known to leave that value before it ends, which
+  // makes adding the block from its summary exact (TColumnRun::AddSpan).
+  bool LeavesExtremeBeforeEnd(const TColumnRun& base, TPixelExtreme lo, TPixelExtreme hi, int last,
+                              const TItemRun& run, std::size_t i, std::size_t n) const;
 
   TCanvas& canvas_;
   TPathBuffer& path_;

@@ -158,8 +158,8 @@ TEST(ItemStore, PolylineWithConstantAttributesIsOneRunPerChunk) {
   EXPECT_FALSE(part.Next(run));
 }
 
-// The summary a block of points must have: extremes and last y, or unusable with any NaN
-// or infinity among them.
+// The summary a block of points must have: extremes, last y and where the y extremes first
+// occur, or unusable with any NaN or infinity among them.
 TBlockSummary Expected(const double* xs, const double* ys, std::size_t n) {
   TBlockSummary s;
   s.XMin = s.XMax = xs[0];
@@ -172,6 +172,8 @@ TBlockSummary Expected(const double* xs, const double* ys, std::size_t n) {
     s.YMax = std::max(s.YMax, ys[i]);
   }
   s.YLast = ys[n - 1];
+  s.YMinAt = static_cast<std::uint32_t>(std::find(ys, ys + n, s.YMin) - ys);
+  s.YMaxAt = static_cast<std::uint32_t>(std::find(ys, ys + n, s.YMax) - ys);
   return s;
 }
 
@@ -183,6 +185,8 @@ void ExpectSameSummary(const TBlockSummary& got, const TBlockSummary& want, cons
   EXPECT_EQ(got.YMin, want.YMin) << where;
   EXPECT_EQ(got.YMax, want.YMax) << where;
   EXPECT_EQ(got.YLast, want.YLast) << where;
+  EXPECT_EQ(got.YMinAt, want.YMinAt) << where;
+  EXPECT_EQ(got.YMaxAt, want.YMaxAt) << where;
 }
 
 // Checks every summary the runs of a list offer against its points.
@@ -224,7 +228,8 @@ TEST(ItemStore, BlockSummariesFollowAppendsCopiesAndClears) {
   for (const std::size_t n : {std::size_t{300}, std::size_t{5000}, 2 * kChunk + 777}) {
     while (xs.size() < n) {
       const int r = pct(rng);
-      double x = value(rng), y = value(rng);
+      // Few distinct y values: extremes repeat, and the first occurrence counts.
+      double x = value(rng), y = std::round(value(rng) / 300);
       if (r < 3) x = odd[r];
       if (r >= 10 && r < 13) y = odd[r - 10];
       if (r >= 20 && r < 40) attrs.Color = static_cast<TColor>(r);

@@ -29,10 +29,12 @@ namespace {
 
 using namespace kurvex;
 
-// Charts are built once per point count and kept for all benchmarks.
+// Charts are built once per point count and kept for all benchmarks. They are never
+// destroyed: at exit the application's host, which a chart's window needs while it goes,
+// may already be gone.
 TKurvex& SpeedTestChart(int n) {
-  static std::map<int, std::unique_ptr<TKurvex>> charts;
-  auto& chart = charts[n];
+  static auto* charts = new std::map<int, std::unique_ptr<TKurvex>>();
+  auto& chart = (*charts)[n];
   if (chart) return *chart;
   static const bool host_set = [] {
     Application().SetHost(std::make_unique<HeadlessHost>(false));

@@ -21,22 +21,30 @@ struct GeneralAxis {
 
 void DrawLineToRun(const TItemContext& ctx, const TItemRun& run, const TLongTextArray& texts, bool is_annotation) {
   if (run.Count == 0) return;
-  DrawItem(ctx, run.Item(0), texts, is_annotation, static_cast<int>(run.First));
-  const std::size_t n = run.Count - 1;
-  if (n == 0) return;
   const TLayerMap& map = ctx.Layer(run.Attrs->Layer).Map;
-  const double* xs = run.X1 + 1;
-  const double* ys = run.Y1 + 1;
   const int dx = ctx.OffsetX - ctx.Geometry.MarginLeft;
   const int dy = ctx.OffsetY - ctx.Geometry.MarginTop;
   TPathBuffer& path = ctx.Path();
-  if (!map.X.Logarithmic && !map.Y.Logarithmic) {
-    const TLinearCanvasMap linear{TLinearAxis(map.X), TLinearAxis(map.Y), dx, dy};
+  const bool linear = !map.X.Logarithmic && !map.Y.Logarithmic;
+  // A run that continues the reduced polyline (the next chunk of a long curve) goes to the
+  // reducer whole, so that its blocks stay aligned with the chunk's summaries.
+  if (linear && path.Reducing() && LineToOnlyAppends(ctx, *run.Attrs)) {
+    TRunReducer(ctx.C(), path, TLinearCanvasMap{TLinearAxis(map.X), TLinearAxis(map.Y), dx, dy}, ctx.State->Fast)
+        .Reduce(run, 0);
+    return;
+  }
+  DrawItem(ctx, run.Item(0), texts, is_annotation, static_cast<int>(run.First));
+  const std::size_t n = run.Count - 1;
+  if (n == 0) return;
+  const double* xs = run.X1 + 1;
+  const double* ys = run.Y1 + 1;
+  if (linear) {
+    const TLinearCanvasMap linear_map{TLinearAxis(map.X), TLinearAxis(map.Y), dx, dy};
     if (path.Reducing()) {
-      TRunReducer(ctx.C(), path, linear, ctx.State->Fast).Reduce(run, 1);
+      TRunReducer(ctx.C(), path, linear_map, ctx.State->Fast).Reduce(run, 1);
       return;
     }
-    path.AppendMapped(ctx.C(), xs, ys, n, linear.X, linear.Y, dx, dy);
+    path.AppendMapped(ctx.C(), xs, ys, n, linear_map.X, linear_map.Y, dx, dy);
   } else {
     path.AppendMapped(ctx.C(), xs, ys, n, GeneralAxis{&map.X}, GeneralAxis{&map.Y}, dx, dy);
   }

@@ -6,13 +6,15 @@
 //
 // Also: the same repaint with an OnBeforeRenderChartItem handler (every item copied and
 // drawn on its own) and, for 10^6 points, the path buffer without column reduction or
-// without the block summaries; and the gestures at 10^7 points (range change to 1 % and
+// without the block summaries; a curve whose blocks have no summary, with and without the
+// second core; and the gestures at 10^7 points (range change to 1 % and
 // 0.01 % of the x range, zoom out x10, pan step, each with its repaint) and the refill
 // (ClearItems, n appends, paint). kurvex-bench --gestures prints the same rows as a table
 // with their targets and read floors.
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <map>
 #include <memory>
 #include <vector>
@@ -137,6 +139,39 @@ void BM_RepaintWithoutSummaries(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chart.ItemCount()));
 }
 
+// The speed-test curve with a NaN y in every 100th point: no block of 256 points has a
+// usable summary, so every point is mapped one by one; with and without the second core.
+TKurvex& CurveWithGaps(int n) {
+  static auto* charts = new std::map<int, std::unique_ptr<TKurvex>>();
+  auto& chart = (*charts)[n];
+  if (chart) return *chart;
+  TKurvex& like = SpeedTestChart(n);
+  chart = std::make_unique<TKurvex>(nullptr);
+  chart->SetBounds(0, 0, 560, 385);
+  chart->SetMarginLeft(60);
+  chart->SetMarginRight(16);
+  chart->SetMarginTop(20);
+  chart->SetMarginBottom(40);
+  chart->SetShadowWidth(1);
+  chart->HandleNeeded();
+  chart->SetAutoRedraw(false);
+  chart->ClearItems();
+  chart->SetLayerRange(1, 0, -5, n, 5);
+  chart->SetDataColor(clRed);
+  chart->MoveToPoint(0.0, 0.0);
+  for (int i = 1; i <= n; ++i) chart->LineToPoint(i, i % 100 == 0 ? NAN : like.Item(static_cast<std::size_t>(i)).Y1);
+  return *chart;
+}
+
+void BM_RepaintWithGaps(benchmark::State& state) {
+  TKurvex& chart = CurveWithGaps(static_cast<int>(state.range(0)));
+  chart.Paint();
+  chart.RenderState()->Fast.SecondCoreFrom = state.range(1) != 0 ? TFastPaths{}.SecondCoreFrom : TFastPaths::kNever;
+  for (auto _ : state) chart.Paint();
+  chart.RenderState()->Fast = TFastPaths{};
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chart.ItemCount()));
+}
+
 // A gesture timed by its own clock (the range is put back between runs, untimed).
 template <class Gesture>
 void RunGesture(benchmark::State& state, Gesture gesture) {
@@ -176,6 +211,7 @@ BENCHMARK(BM_Repaint)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000
 BENCHMARK(BM_RepaintWithItemHandler)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintWithoutColumnReduction)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintWithoutSummaries)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintWithGaps)->Args({10'000'000, 0})->Args({10'000'000, 1})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ZoomToOnePercent)->Arg(10'000'000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ZoomToOneHundredthPercent)->Arg(10'000'000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ZoomOutTenfold)->Arg(10'000'000)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -2,8 +2,6 @@
 
 #include <immintrin.h>
 
-#include "platform/gfx/canvas.h"
-
 #define KX_AVX2 __attribute__((target("avx2")))
 
 namespace kurvex {
@@ -11,14 +9,14 @@ namespace kurvex {
 namespace {
 
 // One point the plain way: into the open column, or closing it and opening the next.
-inline void AddOne(TCanvas& canvas, TPathBuffer& path, TColumnRun& column, int x, int y) {
+inline void AddOne(TColumnSink& sink, TColumnRun& column, int x, int y) {
   if (x == column.X) {
     column.Add(y);
     return;
   }
-  path.OpenColumn() = column;
-  path.NextColumn(canvas, Point(x, y));
-  column = path.OpenColumn();
+  sink.OpenColumn() = column;
+  sink.NextColumn(Point(x, y));
+  column = sink.OpenColumn();
 }
 
 // Folds a group of points of the column into it, given the column's new lowest and highest
@@ -123,35 +121,33 @@ struct Avx2Kernel {
 };
 
 template <class Kernel>
-inline __attribute__((always_inline)) void WalkGroups(TCanvas& canvas, TPathBuffer& path, const TLinearCanvasMap& map,
+inline __attribute__((always_inline)) void WalkGroups(TColumnSink& sink, const TLinearCanvasMap& map,
                                                       const double* xs, const double* ys, std::size_t n) {
-  TColumnRun column = path.OpenColumn();
+  TColumnRun column = sink.OpenColumn();
   std::size_t i = 0;
   for (; i + Kernel::kGroup <= n; i += Kernel::kGroup) {
     if (Kernel::Group(map, xs + i, ys + i, column)) continue;
     for (std::size_t j = i; j < i + Kernel::kGroup; ++j) {
-      AddOne(canvas, path, column, map.CanvasX(xs[j]), map.CanvasY(ys[j]));
+      AddOne(sink, column, map.CanvasX(xs[j]), map.CanvasY(ys[j]));
     }
   }
-  for (; i < n; ++i) AddOne(canvas, path, column, map.CanvasX(xs[i]), map.CanvasY(ys[i]));
-  path.OpenColumn() = column;
+  for (; i < n; ++i) AddOne(sink, column, map.CanvasX(xs[i]), map.CanvasY(ys[i]));
+  sink.OpenColumn() = column;
 }
 
-void WalkScalar(TCanvas& canvas, TPathBuffer& path, const TLinearCanvasMap& map, const double* xs, const double* ys,
-                std::size_t n) {
-  TColumnRun column = path.OpenColumn();
-  for (std::size_t i = 0; i < n; ++i) AddOne(canvas, path, column, map.CanvasX(xs[i]), map.CanvasY(ys[i]));
-  path.OpenColumn() = column;
+void WalkScalar(TColumnSink& sink, const TLinearCanvasMap& map, const double* xs, const double* ys, std::size_t n) {
+  TColumnRun column = sink.OpenColumn();
+  for (std::size_t i = 0; i < n; ++i) AddOne(sink, column, map.CanvasX(xs[i]), map.CanvasY(ys[i]));
+  sink.OpenColumn() = column;
 }
 
-void WalkSse2(TCanvas& canvas, TPathBuffer& path, const TLinearCanvasMap& map, const double* xs, const double* ys,
-              std::size_t n) {
-  WalkGroups<Sse2Kernel>(canvas, path, map, xs, ys, n);
+void WalkSse2(TColumnSink& sink, const TLinearCanvasMap& map, const double* xs, const double* ys, std::size_t n) {
+  WalkGroups<Sse2Kernel>(sink, map, xs, ys, n);
 }
 
-KX_AVX2 void WalkAvx2(TCanvas& canvas, TPathBuffer& path, const TLinearCanvasMap& map, const double* xs,
-                      const double* ys, std::size_t n) {
-  WalkGroups<Avx2Kernel>(canvas, path, map, xs, ys, n);
+KX_AVX2 void WalkAvx2(TColumnSink& sink, const TLinearCanvasMap& map, const double* xs, const double* ys,
+                      std::size_t n) {
+  WalkGroups<Avx2Kernel>(sink, map, xs, ys, n);
 }
 
 }  // namespace
@@ -161,13 +157,13 @@ TWalkKernel BestWalkKernel() {
   return best;
 }
 
-void WalkPoints(TWalkKernel kernel, TCanvas& canvas, TPathBuffer& path, const TLinearCanvasMap& map,
-                const double* xs, const double* ys, std::size_t n) {
+void WalkPoints(TWalkKernel kernel, TColumnSink& sink, const TLinearCanvasMap& map, const double* xs,
+                const double* ys, std::size_t n) {
   if (kernel == TWalkKernel::Avx2 && BestWalkKernel() != TWalkKernel::Avx2) kernel = TWalkKernel::Sse2;
   switch (kernel) {
-    case TWalkKernel::Scalar: WalkScalar(canvas, path, map, xs, ys, n); break;
-    case TWalkKernel::Sse2: WalkSse2(canvas, path, map, xs, ys, n); break;
-    case TWalkKernel::Avx2: WalkAvx2(canvas, path, map, xs, ys, n); break;
+    case TWalkKernel::Scalar: WalkScalar(sink, map, xs, ys, n); break;
+    case TWalkKernel::Sse2: WalkSse2(sink, map, xs, ys, n); break;
+    case TWalkKernel::Avx2: WalkAvx2(sink, map, xs, ys, n); break;
   }
 }
 

@@ -8,8 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "chart/render/column_sink.h"
 #include "chart/render/linear_axis.h"
-#include "chart/render/path_buffer.h"
 
 namespace kurvex {
 
@@ -18,9 +18,9 @@ enum class TWalkKernel : std::uint8_t { Scalar, Sse2, Avx2 };
 // AVX2 where the processor has it, else SSE2 (always there on x86-64).
 TWalkKernel BestWalkKernel();
 
-// Adds the points (map.CanvasX(xs[i]), map.CanvasY(ys[i])), i < n, to path, which must be
-// reducing (TPathBuffer::Reducing). A kernel the processor lacks is replaced by SSE2.
-void WalkPoints(TWalkKernel kernel, TCanvas& canvas, TPathBuffer& path, const TLinearCanvasMap& map,
-                const double* xs, const double* ys, std::size_t n);
+// Adds the points (map.CanvasX(xs[i]), map.CanvasY(ys[i])), i < n, to the sink's columns.
+// A kernel the processor lacks is replaced by SSE2.
+void WalkPoints(TWalkKernel kernel, TColumnSink& sink, const TLinearCanvasMap& map, const double* xs,
+                const double* ys, std::size_t n);
 
 }  // namespace kurvex

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "common/geometry.h"
 
@@ -72,7 +73,22 @@ struct TColumnRun {
     Last = last;
     LowLeft = HighLeft = true;
   }
+
+  // Continues this column with the chain of another one in the same pixel column. An
+  // extreme has been left when either part left it while it was the extreme of both, or
+  // the step from this chain's last point to the other's first leaves it.
+  void Append(const TColumnRun& b) {
+    const int low = std::min(Low, b.Low), high = std::max(High, b.High);
+    LowLeft = (Low == low && LowLeft) || (b.Low == low && b.LowLeft) || (Last == low && b.First != low);
+    HighLeft = (High == high && HighLeft) || (b.High == high && b.HighLeft) || (Last == high && b.First != high);
+    Low = low;
+    High = high;
+    Last = b.Last;
+  }
 };
+
+// The points a closed column reduces to (2 to 4, in chain order, no two alike in a row).
+int ReducedColumn(const TColumnRun& c, TPoint points[4]);
 
 class TPathBuffer {
  public:
@@ -135,6 +151,10 @@ class TPathBuffer {
   bool Reducing() const { return pending_ && reducing_; }
   TColumnRun& OpenColumn() { return column_; }
   void NextColumn(TCanvas& canvas, TPoint p);
+  // Continues the reduced polyline with a stretch reduced elsewhere (on the render worker):
+  // its first column head, then, when the stretch left that column, the points of the
+  // columns it closed and its open column tail.
+  void Splice(TCanvas& canvas, const TColumnRun& head, std::span<const TPoint> closed, const TColumnRun* tail);
 
   // Draws the pending points (Polyline), moves the canvas pen to the last one and makes it
   // CurrentPoint. Nothing happens when no point is pending.

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "chart/model/item_store.h"
+#include "chart/render/column_sink.h"
 #include "chart/render/column_walk.h"
 #include "chart/render/path_buffer.h"
 #include "common/color.h"
@@ -46,8 +48,14 @@ class TMarkOccupancy {
 // The fast paths of the repaint beyond the column reduction of the path buffer. They paint
 // exactly what the plain paths paint; tests and benchmarks switch them off to compare.
 struct TFastPaths {
-  bool Summaries = true;                       // whole blocks in a column, blocks off the canvas
-  TWalkKernel Kernel = BestWalkKernel();       // per-point mapping
+  bool Summaries = true;                  // whole blocks in a column, blocks off the canvas
+  TWalkKernel Kernel = BestWalkKernel();  // per-point mapping
+  // Polylines with at least this many points to map one by one (an estimate from the chunk
+  // summaries: points of chunks that are on the canvas and too sparse to be taken in whole
+  // blocks) are reduced in two halves, the second on the render worker. A thread hand-off
+  // costs about as much as mapping some ten thousand points, more on a busy machine.
+  static constexpr std::size_t kNever = static_cast<std::size_t>(-1);
+  std::size_t SecondCoreFrom = std::size_t{1} << 20;
 };
 
 struct TRenderState {
@@ -55,6 +63,10 @@ struct TRenderState {
   TPathBuffer Path;
   TMarkOccupancy Occupancy;
   TFastPaths Fast;
+  // Kept between renders for their memory: the runs of one polyline, and the half of it
+  // that the render worker reduces.
+  std::vector<TItemRun> LineRuns;
+  TColumnHalf SecondHalf;
 };
 
 }  // namespace kurvex

@@ -14,8 +14,8 @@ constexpr std::size_t kPerGroup = TBlockSummary::kBlocksPerGroup;
 constexpr std::size_t kGroup = kBlock * kPerGroup;
 constexpr std::size_t kChunk = TKxItemContainer::kChunkSize;
 
-// The canvas pixels that can reach the bitmap: its pixels less the canvas origin (a clip
-// rectangle only narrows them further). Without a bitmap nothing is visible.
+}  // namespace
+
 TRect VisibleCanvasPixels(const TCanvas& canvas) {
   const Bitmap* target = canvas.Target();
   const int w = target != nullptr ? target->Width() : 0;
@@ -24,10 +24,8 @@ TRect VisibleCanvasPixels(const TCanvas& canvas) {
   return Rect(-o.X, -o.Y, w - 1 - o.X, h - 1 - o.Y);
 }
 
-}  // namespace
-
-TRunReducer::TRunReducer(TCanvas& canvas, TPathBuffer& path, const TLinearCanvasMap& map, const TFastPaths& fast)
-    : canvas_(canvas), path_(path), map_(map), fast_(fast), visible_(VisibleCanvasPixels(canvas)) {}
+TRunReducer::TRunReducer(TColumnSink& sink, const TLinearCanvasMap& map, const TFastPaths& fast, TRect visible)
+    : sink_(sink), map_(map), fast_(fast), visible_(visible) {}
 
 void TRunReducer::Reduce(const TItemRun& run, std::size_t from) {
   std::size_t i = from;
@@ -36,7 +34,7 @@ void TRunReducer::Reduce(const TItemRun& run, std::size_t from) {
     // Point by point up to the next block start (or the end of the run).
     const std::size_t into_block = (run.First + i) & (kBlock - 1);
     const std::size_t stop = fast_.Summaries ? std::min(run.Count, i + kBlock - into_block) : run.Count;
-    WalkPoints(fast_.Kernel, canvas_, path_, map_, run.X1 + i, run.Y1 + i, stop - i);
+    WalkPoints(fast_.Kernel, sink_, map_, run.X1 + i, run.Y1 + i, stop - i);
     i = stop;
   }
 }
@@ -68,11 +66,11 @@ bool TRunReducer::TakeLargestBlock(const TItemRun& run, std::size_t& i) {
 void TRunReducer::AddPoint(const TItemRun& run, std::size_t i) {
   const int x = map_.CanvasX(run.X1[i]);
   const int y = map_.CanvasY(run.Y1[i]);
-  TColumnRun& column = path_.OpenColumn();
+  TColumnRun& column = sink_.OpenColumn();
   if (x == column.X) {
     column.Add(y);
   } else {
-    path_.NextColumn(canvas_, Point(x, y));
+    sink_.NextColumn(Point(x, y));
   }
 }
 
@@ -93,14 +91,14 @@ bool TRunReducer::TakeBlock(const TBlockSummary& s, const TItemRun& run, std::si
   }
   if (x_lo != x_hi) return false;
   // The column the block adds to: the open one, or a new one opened at its first point.
-  const bool opens = x_lo != path_.OpenColumn().X;
-  TColumnRun base = path_.OpenColumn();
+  const bool opens = x_lo != sink_.OpenColumn().X;
+  TColumnRun base = sink_.OpenColumn();
   const TPoint first = Point(x_lo, opens ? map_.CanvasY(run.Y1[i]) : 0);
   if (opens) base.Open(first);
   const int last = map_.CanvasY(s.YLast);
   if (!base.CanAddSpan(lo.Y, hi.Y, last) && !LeavesExtremeBeforeEnd(base, lo, hi, last, run, i, n)) return false;
-  if (opens) path_.NextColumn(canvas_, first);
-  path_.OpenColumn().AddSpan(lo.Y, hi.Y, last);
+  if (opens) sink_.NextColumn(first);
+  sink_.OpenColumn().AddSpan(lo.Y, hi.Y, last);
   return true;
 }
 

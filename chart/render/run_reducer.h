@@ -25,10 +25,14 @@
 
 namespace kurvex {
 
+// The canvas pixels that can reach the canvas's bitmap: its pixels less the canvas origin
+// (a clip rectangle only narrows them further). Without a bitmap nothing is visible.
+TRect VisibleCanvasPixels(const TCanvas& canvas);
+
 class TRunReducer {
  public:
-  // path must be reducing (TPathBuffer::Reducing).
-  TRunReducer(TCanvas& canvas, TPathBuffer& path, const TLinearCanvasMap& map, const TFastPaths& fast);
+  // Blocks wholly outside visible (canvas pixels, edges included) are skipped.
+  TRunReducer(TColumnSink& sink, const TLinearCanvasMap& map, const TFastPaths& fast, TRect visible);
 
   // Adds points from .. run.Count - 1 of the run.
   void Reduce(const TItemRun& run, std::size_t from);
@@ -53,8 +57,7 @@ class TRunReducer {
   bool LeavesExtremeBeforeEnd(const TColumnRun& base, TPixelExtreme lo, TPixelExtreme hi, int last,
                               const TItemRun& run, std::size_t i, std::size_t n) const;
 
-  TCanvas& canvas_;
-  TPathBuffer& path_;
+  TColumnSink& sink_;
   TLinearCanvasMap map_;
   TFastPaths fast_;
   TRect visible_;  // canvas pixels that can be painted, edges included

@@ -40,7 +40,8 @@ Walked Walk(TWalkKernel kernel, TPoint start, const std::vector<double>& xs, con
   TPathBuffer path;
   path.Reset(start);
   path.AppendPathPoint(start.X, start.Y + 1, canvas);  // opens the reduced polyline
-  WalkPoints(kernel, canvas, path, ShiftMap(), xs.data(), ys.data(), xs.size());
+  TPathSink sink(path, canvas);
+  WalkPoints(kernel, sink, ShiftMap(), xs.data(), ys.data(), xs.size());
   w.column = path.OpenColumn();
   path.FlushPath(canvas);
   return w;
@@ -83,6 +84,33 @@ TEST(RenderColumnWalk, ASpanAddsAsItsPointsWheneverItSaysItCan) {
     ASSERT_TRUE(SameColumn(span, one_by_one)) << "round " << round;
   }
   EXPECT_GT(taken, 5000);
+}
+
+TEST(RenderColumnWalk, AColumnContinuedByAnotherEqualsAddingAllItsPoints) {
+  // The render worker reduces the second half of a polyline on its own; where both halves
+  // meet in one pixel column, the two column states are joined.
+  std::mt19937 rng(78);
+  std::uniform_int_distribution<int> value(0, 5);
+  for (int round = 0; round < 20000; ++round) {
+    std::vector<int> a(1 + value(rng)), b(1 + value(rng));
+    for (int& y : a) y = value(rng);
+    for (int& y : b) y = value(rng);
+    TColumnRun whole, first, second;
+    whole.Open(Point(2, a[0]));
+    first.Open(Point(2, a[0]));
+    for (std::size_t k = 1; k < a.size(); ++k) {
+      whole.Add(a[k]);
+      first.Add(a[k]);
+    }
+    second.Open(Point(2, b[0]));
+    whole.Add(b[0]);
+    for (std::size_t k = 1; k < b.size(); ++k) {
+      whole.Add(b[k]);
+      second.Add(b[k]);
+    }
+    first.Append(second);
+    ASSERT_TRUE(SameColumn(first, whole)) << "round " << round;
+  }
 }
 
 TEST(RenderColumnWalk, KernelsFoldGroupsExactlyAsPointByPoint) {

@@ -20,13 +20,16 @@ struct Variant {
   TFastPaths fast;
 };
 
+// Every fast path on its own and all together; the second core is forced on every
+// polyline of two runs or more where it is tested.
 std::vector<Variant> Variants() {
   return {
-      {"summaries, best kernel", TFastPaths{true, BestWalkKernel()}},
-      {"summaries, SSE2", TFastPaths{true, TWalkKernel::Sse2}},
-      {"summaries, scalar", TFastPaths{true, TWalkKernel::Scalar}},
-      {"AVX2 alone", TFastPaths{false, TWalkKernel::Avx2}},
-      {"SSE2 alone", TFastPaths{false, TWalkKernel::Sse2}},
+      {"summaries, best kernel, second core", TFastPaths{true, BestWalkKernel(), 0}},
+      {"summaries, SSE2", TFastPaths{true, TWalkKernel::Sse2, TFastPaths::kNever}},
+      {"summaries, scalar", TFastPaths{true, TWalkKernel::Scalar, TFastPaths::kNever}},
+      {"AVX2 alone", TFastPaths{false, TWalkKernel::Avx2, TFastPaths::kNever}},
+      {"SSE2 alone", TFastPaths{false, TWalkKernel::Sse2, TFastPaths::kNever}},
+      {"second core alone", TFastPaths{false, TWalkKernel::Scalar, 0}},
   };
 }
 
@@ -40,7 +43,8 @@ const Bitmap& PaintWith(TKurvex& chart, const TFastPaths& fast, bool reduce) {
 
 // Paints the chart with every variant and once without any reduction, every segment drawn.
 void ExpectEveryVariantPaintsEverySegment(TKurvex& chart, const std::string& what) {
-  const Bitmap reference = PaintWith(chart, TFastPaths{false, TWalkKernel::Scalar}, false);
+  const TFastPaths plain{false, TWalkKernel::Scalar, TFastPaths::kNever};
+  const Bitmap reference = PaintWith(chart, plain, false);
   for (const Variant& v : Variants()) {
     ASSERT_EQ(test::DiffPixels(PaintWith(chart, v.fast, true), reference), 0) << what << ", " << v.name;
   }
@@ -194,7 +198,7 @@ TEST(RenderFastPaths, RenderingIntoAnotherBitmapAtAnOffset) {
   AppendCurve(*chart, rng, 30000, CurveShape{});
   Bitmap reference(220, 150), fast(220, 150);
   for (const TPoint offset : {Point(0, 0), Point(-130, 40), Point(90, -60)}) {
-    render::StateOf(*chart).Fast = TFastPaths{false, TWalkKernel::Scalar};
+    render::StateOf(*chart).Fast = TFastPaths{false, TWalkKernel::Scalar, TFastPaths::kNever};
     render::StateOf(*chart).Path.SetColumnReduction(false);
     reference.Fill(clWhite);
     chart->RenderDataToBitmap(reference, offset.X, offset.Y, false, 0);

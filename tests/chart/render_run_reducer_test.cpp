@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chart/model/item_store.h"
+#include "chart/render/item_loop.h"
 #include "chart/render/run_reducer.h"
 #include "platform/gfx/canvas.h"
 #include "render_test_support.h"
@@ -36,8 +37,10 @@ Reduced Reduce(const TKxItemContainer& items, const TLinearCanvasMap& map, const
   TPathBuffer path;
   path.Reset(Point(0, 0));
   path.AppendPathPoint(1, 1, canvas);  // opens the reduced polyline
+  TPathSink sink(path, canvas);
+  TRunReducer reducer(sink, map, fast, VisibleCanvasPixels(canvas));
   TItemRun run;
-  for (auto cursor = items.Runs(); cursor.Next(run);) TRunReducer(canvas, path, map, fast).Reduce(run, 0);
+  for (auto cursor = items.Runs(); cursor.Next(run);) reducer.Reduce(run, 0);
   r.column = path.OpenColumn();
   path.FlushPath(canvas);
   return r;
@@ -89,6 +92,47 @@ TEST(RenderRunReducer, WholeBlocksLeaveTheColumnAsEveryPointDoes) {
       ASSERT_TRUE(SameColumn(taken.column, walked.column)) << "round " << round << (y_up ? ", y up" : "");
       ASSERT_EQ(test::DiffPixels(taken.bitmap, walked.bitmap), 0) << "round " << round;
     }
+  }
+}
+
+// A polyline of several chunks drawn through the item context, once on one thread and once
+// in two halves with the second on the render worker.
+struct Drawn {
+  TColumnRun column;
+  Bitmap bitmap;
+};
+
+Drawn DrawPolyline(const TKxItemContainer& items, std::size_t second_core_from) {
+  test::ItemCanvas plot;
+  plot.state.Fast = TFastPaths{true, BestWalkKernel(), second_core_from};
+  std::vector<TItemRun> runs;
+  TItemRun run;
+  for (auto cursor = items.Runs(); cursor.Next(run);) runs.push_back(run);
+  DrawLineToRuns(plot.ctx, runs, plot.texts, false);
+  Drawn d{plot.state.Path.OpenColumn(), Bitmap()};
+  plot.Flush();
+  d.bitmap = plot.bitmap;
+  return d;
+}
+
+TEST(RenderRunReducer, TwoHalvesOnTwoThreadsJoinAsOne) {
+  std::mt19937 rng(32);
+  std::uniform_int_distribution<int> pct(0, 99);
+  for (int round = 0; round < 40; ++round) {
+    TKxItemContainer items;
+    const std::uint32_t id = items.InternAttrs(test::MakeItem(ItemKind::LineTo, 0, 0));
+    // 2 to 5 chunks over a few columns (0.5 world units a column), y on a few rows, so
+    // that the halves meet inside a column and tie with its extremes.
+    const std::size_t n = 2 * TKxItemContainer::kChunkSize + rng() % (3 * TKxItemContainer::kChunkSize);
+    const std::size_t width = 1 + rng() % 200000;
+    for (std::size_t i = 0; i < n; ++i) {
+      const double y = 40 + (pct(rng) < 95 ? pct(rng) % 3 : pct(rng) % 20) * 0.5;
+      items.AppendPoint(id, 50 + static_cast<double>(i / width) * 0.5, y, 1000);
+    }
+    const Drawn one = DrawPolyline(items, TFastPaths::kNever);
+    const Drawn two = DrawPolyline(items, 0);
+    ASSERT_TRUE(SameColumn(two.column, one.column)) << "round " << round;
+    ASSERT_EQ(test::DiffPixels(two.bitmap, one.bitmap), 0) << "round " << round;
   }
 }
 

@@ -31,6 +31,20 @@ namespace {
 
 using namespace kurvex;
 
+// An empty chart shaped like the speed test's, with a window, AutoRedraw off.
+std::unique_ptr<TKurvex> NewSpeedTestChart() {
+  auto chart = std::make_unique<TKurvex>(nullptr);
+  chart->SetBounds(0, 0, 560, 385);
+  chart->SetMarginLeft(60);
+  chart->SetMarginRight(16);
+  chart->SetMarginTop(20);
+  chart->SetMarginBottom(40);
+  chart->SetShadowWidth(1);
+  chart->HandleNeeded();
+  chart->SetAutoRedraw(false);
+  return chart;
+}
+
 // Charts are built once per point count and kept for all benchmarks. They are never
 // destroyed: at exit the application's host, which a chart's window needs while it goes,
 // may already be gone.
@@ -43,15 +57,7 @@ TKurvex& SpeedTestChart(int n) {
     return true;
   }();
   (void)host_set;
-  chart = std::make_unique<TKurvex>(nullptr);
-  chart->SetBounds(0, 0, 560, 385);
-  chart->SetMarginLeft(60);
-  chart->SetMarginRight(16);
-  chart->SetMarginTop(20);
-  chart->SetMarginBottom(40);
-  chart->SetShadowWidth(1);
-  chart->HandleNeeded();
-  chart->SetAutoRedraw(false);
+  chart = NewSpeedTestChart();
   InitSharedHelpers();
   chart->ClearItems();
   chart->SetLayerRange(1, 0, -5, n, 5);
@@ -146,15 +152,7 @@ TKurvex& CurveWithGaps(int n) {
   auto& chart = (*charts)[n];
   if (chart) return *chart;
   TKurvex& like = SpeedTestChart(n);
-  chart = std::make_unique<TKurvex>(nullptr);
-  chart->SetBounds(0, 0, 560, 385);
-  chart->SetMarginLeft(60);
-  chart->SetMarginRight(16);
-  chart->SetMarginTop(20);
-  chart->SetMarginBottom(40);
-  chart->SetShadowWidth(1);
-  chart->HandleNeeded();
-  chart->SetAutoRedraw(false);
+  chart = NewSpeedTestChart();
   chart->ClearItems();
   chart->SetLayerRange(1, 0, -5, n, 5);
   chart->SetDataColor(clRed);

@@ -25,6 +25,28 @@ struct Lanes {
   }
 };
 
+// Where s.YMin and s.YMax first occur in ys (both occur), two values at a time.
+void FirstOccurrences(const double* ys, std::size_t n, TBlockSummary& s) {
+  const __m128d lo = _mm_set1_pd(s.YMin), hi = _mm_set1_pd(s.YMax);
+  bool need_min = true, need_max = true;
+  std::size_t k = 0;
+  for (; k + 2 <= n && (need_min || need_max); k += 2) {
+    const __m128d v = _mm_loadu_pd(ys + k);
+    const int at_min = _mm_movemask_pd(_mm_cmpeq_pd(v, lo));
+    const int at_max = _mm_movemask_pd(_mm_cmpeq_pd(v, hi));
+    if (need_min && at_min != 0) {
+      s.YMinAt = static_cast<std::uint32_t>(k + ((at_min & 1) != 0 ? 0 : 1));
+      need_min = false;
+    }
+    if (need_max && at_max != 0) {
+      s.YMaxAt = static_cast<std::uint32_t>(k + ((at_max & 1) != 0 ? 0 : 1));
+      need_max = false;
+    }
+  }
+  if (need_min) s.YMinAt = static_cast<std::uint32_t>(n - 1);  // only the odd last value is left
+  if (need_max) s.YMaxAt = static_cast<std::uint32_t>(n - 1);
+}
+
 }  // namespace
 
 TBlockSummary SummarizePoints(const double* xs, const double* ys, std::size_t n) {
@@ -47,17 +69,7 @@ TBlockSummary SummarizePoints(const double* xs, const double* ys, std::size_t n)
   s.YMin = Lanes::Lower(y.lo);
   s.YMax = Lanes::Upper(y.hi);
   s.YLast = ys[n - 1];
-  bool min_found = false, max_found = false;
-  for (std::size_t k = 0; k < n && !(min_found && max_found); ++k) {
-    if (!min_found && ys[k] == s.YMin) {
-      s.YMinAt = static_cast<std::uint32_t>(k);
-      min_found = true;
-    }
-    if (!max_found && ys[k] == s.YMax) {
-      s.YMaxAt = static_cast<std::uint32_t>(k);
-      max_found = true;
-    }
-  }
+  FirstOccurrences(ys, n, s);
   return s;
 }
 

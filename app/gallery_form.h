@@ -4,7 +4,7 @@
 // axis, an elapsed-time axis and one moved out from the plot), a grid, an area fixed to
 // the data and text labels of every mode; beside it a background image in each fill mode;
 // below, one chart per grid style, the three logarithmic grid rules and four area modes.
-// Every chart pans with a mouse drag.
+// Every chart's mouse action is maPan.
 
 #include <string>
 #include <vector>

@@ -152,6 +152,27 @@ TEST(ChartAxes, ASettingChangedOnTheScaleControlIsReplacedAtThePaint) {
   EXPECT_EQ(chart->ScaleX(1).ColorScale(), clBlack);
 }
 
+// Between paints the scale controls already hold what their axis settings say: after a
+// change of a setting, a range set on a layer and carried over to a joined layer, and a
+// resize.
+TEST(ChartAxes, ScaleControlsFollowTheirSettingsWithoutAPaint) {
+  auto chart = MakeChart();
+  chart->HoldPaint(true);
+  chart->JointLayers().SetXControlledBy(2, 1);
+  chart->Scale1Y().SetCaption("volts");
+  EXPECT_EQ(chart->ScaleY(1).Caption(), "volts");
+  chart->SetLayerRange(1, -20, -1, 20, 1);
+  EXPECT_EQ(chart->ScaleX(1).RangeLow(), -20);
+  EXPECT_EQ(chart->ScaleY(1).RangeHigh(), 1);
+  EXPECT_EQ(chart->ScaleX(2).RangeLow(), -20);  // layer 2's x follows layer 1's
+  EXPECT_EQ(chart->ScaleX(2).RangeHigh(), 20);
+  chart->SetBounds(0, 0, 300, 260);
+  // The bottom axis line moves with the plot's bottom row: 260 - 40 - 3.
+  EXPECT_EQ(chart->ScaleX(1).Width(), 300);
+  EXPECT_EQ(chart->ScaleX(1).BaseLine(), 217);
+  EXPECT_EQ(chart->ScaleY(1).BaseLine(), 30);
+}
+
 struct TickEvent {
   TObject* sender;
   TScaleType type;

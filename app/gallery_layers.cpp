@@ -33,14 +33,31 @@ void StyleAxis(TScaleProps& axis, TColor color, const std::string& caption, int 
   axis.SetVisible(true);
 }
 
-void ShowLabel(TTextLabel& label, TTxtLblMode mode, const std::string& caption, TColor color, TColor background) {
+struct LabelSpec {
+  TTxtLblMode mode;
+  const char* caption;
+  TColor color, background;
+  int layer;
+  TTxtLblAttachMode attach;  // tlamBoth: world values of the layer; tlamNone: control pixels
+  double x, y;
+  TAlignment alignment;
+  TVerticalAlignment vertical;
+};
+
+void ShowLabel(TTextLabel& label, const LabelSpec& spec) {
   TFont font;
-  SetArial(font, -12, color);
+  SetArial(font, -12, spec.color);
   label.SetFont(font);
-  label.SetCaption(caption);
-  label.SetColorBorder(color);
-  label.SetColorBkg(background);
-  label.SetMode(mode);
+  label.SetCaption(spec.caption);
+  label.SetColorBorder(spec.color);
+  label.SetColorBkg(spec.background);
+  label.SetLayer(spec.layer);
+  label.SetAttachToData(spec.attach);
+  label.SetPosX(spec.x);
+  label.SetPosY(spec.y);
+  label.SetAlignment(spec.alignment);
+  label.SetVerticalAlignment(spec.vertical);
+  label.SetMode(spec.mode);
   label.SetVisible(true);
 }
 
@@ -103,35 +120,20 @@ void TGalleryForm::AddLayersChart(Cell cell) {
   area.SetAreaColor(0xD8F4FF);
   area.SetAreaMode(TBGAreaMode::bamVStripe);
 
-  TTextLabel& sine = chart.TextLabel(1);
-  ShowLabel(sine, TTxtLblMode::tlsimple, "damped sine (simple)", kNavy, clWhite);
-  sine.SetLayer(1);
-  sine.SetPosX(0.9);
-  sine.SetPosY(0.95);
-  sine.SetAlignment(TAlignment::taLeftJustify);
-  sine.SetVerticalAlignment(TVerticalAlignment::vaCenter);
-
-  TTextLabel& growth = chart.TextLabel(2);
-  ShowLabel(growth, TTxtLblMode::tlBox, "growth on a\nlogarithmic axis (box)", kGreen, 0xF2FFF2);
-  growth.SetLayer(2);
-  growth.SetPosX(first_day + 11.5);
-  growth.SetPosY(25);
-  growth.SetVerticalAlignment(TVerticalAlignment::vaCenter);
-
-  TTextLabel& charge = chart.TextLabel(3);
-  ShowLabel(charge, TTxtLblMode::tlUnderline, "charging (underline)", kMaroon, clWhite);
-  charge.SetLayer(3);
-  charge.SetPosX(4100);
-  charge.SetPosY(88);
-  charge.SetVerticalAlignment(TVerticalAlignment::vaTop);
-
-  TTextLabel& note = chart.TextLabel(4);
-  ShowLabel(note, TTxtLblMode::tlShadow, "an area fixed to the data,\nlabels in every mode (shadow)", clBlack,
-            0xE8FFFF);
-  note.SetAttachToData(TTxtLblAttachMode::tlamNone);  // control pixels
-  note.SetPosX(cell.Width - kMarginRight - 16);
-  note.SetPosY(cell.Height - kMarginBottom - 14);
-  note.SetAlignment(TAlignment::taRightJustify);
+  using enum TTxtLblMode;
+  using enum TTxtLblAttachMode;
+  using enum TAlignment;
+  using enum TVerticalAlignment;
+  const LabelSpec labels[] = {
+      {tlsimple, "damped sine (simple)", kNavy, clWhite, 1, tlamBoth, 0.9, 0.95, taLeftJustify, vaCenter},
+      {tlBox, "growth on a\nlogarithmic axis (box)", kGreen, 0xF2FFF2, 2, tlamBoth, first_day + 11.5, 25, taCenter,
+       vaCenter},
+      {tlUnderline, "charging (underline)", kMaroon, clWhite, 3, tlamBoth, 4100, 88, taCenter, vaTop},
+      {tlShadow, "an area fixed to the data,\nlabels in every mode (shadow)", clBlack, 0xE8FFFF, 1, tlamNone,
+       static_cast<double>(cell.Width - kMarginRight - 16), static_cast<double>(cell.Height - kMarginBottom - 14),
+       taRightJustify, vaBottom},
+  };
+  for (int n = 1; n <= 4; ++n) ShowLabel(chart.TextLabel(n), labels[n - 1]);
 }
 
 }  // namespace kurvex

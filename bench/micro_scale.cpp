@@ -1,5 +1,5 @@
 // Painting axes. The chart's 32 axes with four of them visible and labelled (layers 1 and
-// 2 of a 1200 x 800 chart, as the render pipeline paints them: each configured from its
+// 2 of a 1200 x 800 chart, drawn by the render pipeline's step: each configured from its
 // axis setting, then ForcePaint) should cost well under 0.5 ms. Beside it: one stand-alone
 // scale (opaque, framed), one axis asked for a tick walk of 10^12 unit ticks, a calendar
 // axis with dates, and the tick walk alone without drawing.
@@ -8,8 +8,8 @@
 
 #include <memory>
 
-#include "chart/model/configure_scale.h"
 #include "chart/model/kurvex.h"
+#include "chart/render/pipeline_steps.h"
 #include "common/datetime.h"
 #include "platform/application.h"
 #include "platform/headless_host.h"
@@ -52,17 +52,7 @@ TKurvex& ChartWithFourAxes() {
 
 void BM_ChartAxes32(benchmark::State& state) {
   TKurvex& chart = ChartWithFourAxes();
-  const TPlotGeometry g = chart.Geometry();
-  for (auto _ : state) {
-    for (int n = 1; n <= TCustomKurvex::kLayers; ++n) {
-      ConfigureScale(chart.ScaleX(n), chart.ScaleXProps(n), g);
-      chart.ScaleX(n).ForcePaint();
-    }
-    for (int n = 1; n <= TCustomKurvex::kLayers; ++n) {
-      ConfigureScale(chart.ScaleY(n), chart.ScaleYProps(n), g);
-      chart.ScaleY(n).ForcePaint();
-    }
-  }
+  for (auto _ : state) render::DrawScales(chart);
   int ticks = 0;
   for (int n = 1; n <= 2; ++n) ticks += chart.ScaleX(n).NumTicks() + chart.ScaleY(n).NumTicks();
   state.counters["recorded_ticks"] = ticks;

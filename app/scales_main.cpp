@@ -1,48 +1,10 @@
 // kurvex-scales: a window of stand-alone scales to pan and zoom with the mouse.
 
-#include <QApplication>
-
-#include <cstdio>
-#include <exception>
-#include <memory>
-#include <string>
-#include <string_view>
-
 #include "app/scales_form.h"
-#include "app/screenshot.h"
-#include "platform/application.h"
-#include "platform/qt/qt_host.h"
+#include "app/window_program.h"
 
 int main(int argc, char** argv) {
   using namespace kurvex;
-  QApplication qt_application(argc, argv);
-  // The only option, --screenshot FILE, saves the window for the documentation and quits.
-  std::string screenshot;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (arg == "--screenshot" && i + 1 < argc) {
-      screenshot = argv[++i];
-    } else {
-      std::fprintf(stderr, "kurvex-scales: unknown argument \"%s\" (the only option is --screenshot FILE)\n",
-                   argv[i]);
-      return 2;
-    }
-  }
-  auto* host = new qt::QtHost;
-  Application().SetHost(std::unique_ptr<Host>(host));
-  Application().SetTitle("Kurvex scales");
-  bool screenshot_failed = false;
-  try {
-    auto form = std::make_unique<TScalesForm>(nullptr);
-    Application().SetMainForm(form.get());
-    if (!screenshot.empty()) ScheduleFormScreenshot(*host, *form, screenshot, screenshot_failed);
-    Application().Run();
-    form.reset();
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "kurvex-scales: %s\n", e.what());
-    Application().SetHost(nullptr);
-    return 1;
-  }
-  Application().SetHost(nullptr);
-  return screenshot_failed ? 1 : 0;
+  return RunWindowProgram(argc, argv, "kurvex-scales", "Kurvex scales",
+                          [] { return std::make_unique<TScalesForm>(nullptr); });
 }

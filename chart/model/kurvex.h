@@ -399,14 +399,21 @@ class TCustomKurvex : public TCustomControl {
 
   // Geometry and scale controls.
   void ResizePlotBitmap();
-  void CopyPropsToScale(const TScaleProps& props, TScale& scale);
   void CopyLayerToScales(int layer);
   void SyncScaleControls();
   void ScalePropsChanged();
   void RecentreIsometric(int layer);
   void RecentreAllIsometric();
+  // Stores one layer's ranges (with the range rules and the history), copies them into its
+  // scale controls and updates the mapping.
   void ApplyRangeToLayer(int layer, double x1, double y1, double x2, double y2, bool record_history,
                          bool apply_limits);
+  // The storing part of ApplyRangeToLayer and ApplyLayerRange: one layer, or one layer and
+  // the layers it controls (returned as a bit per layer number).
+  void StoreLayerRange(int layer, double x1, double y1, double x2, double y2, bool record_history,
+                       bool apply_limits);
+  std::uint32_t StoreJointRanges(int layer, double x_low, double y_low, double x_high, double y_high,
+                                 bool record_history, bool apply_limits);
   void ApplyLimits(double& lo, double& hi, long double lower, long double upper, bool pan) const;
   void SetOneLayerRange(int layer, double x1, double y1, double x2, double y2);
   friend class TJointLayers;

@@ -285,6 +285,21 @@ TEST_F(GestureTest, AWindowOnAChartWhosePaintIsHeldIsErasedAtTheRelease) {
   chart->HoldPaint(false);
 }
 
+TEST_F(GestureTest, AChartCopiedDuringAWindowShowsNoFigureOfItsOwn) {
+  TKurvex copy(nullptr);
+  copy.SetBounds(0, 0, 570, 400);
+  copy.HandleNeeded();
+  copy.Paint();
+  const Bitmap clean = Host().ScreenImage(copy);
+  chart->SetMouseAction(maZoomWindPos);
+  Press(100, 50);
+  Move(300, 250);
+  copy.Assign(*chart);
+  copy.Paint();
+  EXPECT_EQ(Host().ScreenImage(copy).Pixel(100, 50), clean.Pixel(100, 50));
+  Release(300, 250);
+}
+
 TEST_F(GestureTest, AnErrorInAHandlerLeavesNeitherThePaintHoldNorTheMoveGuardSet) {
   chart->SetMouseAction(maZoomWindPos);
   chart->OnZoomPan = [](TObject*) { throw EKPXError("zoom handler failed"); };

@@ -66,7 +66,7 @@ void ExpectStoredChart(TKurvex& k) {
   EXPECT_EQ(k.CaptionAnchorHoriz(), TCaptionAnchorHoriz::cahChartRight);
   EXPECT_EQ(k.CaptionAnchorVert(), TCaptionAnchorVert::cavChartTop);
   EXPECT_EQ(k.MouseAction(), TMouseActMode::maPan);
-  EXPECT_TRUE(k.MouseCursorFixed());
+  EXPECT_FALSE(k.MouseCursorFixed()) << "the pointer shows the mouse action";
   for (int layer = 1; layer <= 16; ++layer) {
     EXPECT_EQ(k.JointLayers().XControlledBy(layer), layer);
     EXPECT_EQ(k.JointLayers().YControlledBy(layer), layer);

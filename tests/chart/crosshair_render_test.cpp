@@ -116,7 +116,7 @@ TEST_F(CrossHairTest, ThePlotOnlyRefreshDrawsThemInTheSamePlace) {
   const Bitmap painted = Screen();
   chart->SetAutoRedraw(true);
   chart->RefreshChart();
-  EXPECT_EQ(test::PixelsApart(Screen(), painted), 0);
+  EXPECT_EQ(test::DiffPixels(Screen(), painted), 0);
 }
 
 }  // namespace

@@ -103,7 +103,7 @@ TEST_P(GestureSoak, RandomGesturesLeaveASoundChartAndAClearWindow) {
   for (TMouseButton b : {TMouseButton::mbLeft, TMouseButton::mbRight, TMouseButton::mbMiddle}) Release(300, 200, b);
   const Bitmap shown = Screen();
   EXPECT_NO_THROW(chart->Paint());
-  EXPECT_EQ(test::PixelsApart(shown, Screen()), 0) << "the window shows what a paint shows";
+  EXPECT_EQ(test::DiffPixels(shown, Screen()), 0) << "the window shows what a paint shows";
   EXPECT_GT(zoom_pans, 0) << "the soak reached range changes";
   if (GetParam() == maDrawMTrace) {
     EXPECT_GT(chart->MouseTraceCount(), 0);

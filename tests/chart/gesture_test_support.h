@@ -12,6 +12,7 @@
 
 #include "chart/model/kurvex.h"
 #include "chart_test_support.h"
+#include "render_test_support.h"
 #include "platform/gfx/bitmap.h"
 
 namespace kurvex::test {
@@ -48,14 +49,5 @@ class GestureTest : public ::testing::Test {
 
   std::unique_ptr<TKurvex> chart;
 };
-
-// Number of differing pixels of two bitmaps of equal size (-1 when the sizes differ).
-inline long long PixelsApart(const Bitmap& a, const Bitmap& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return -1;
-  long long n = 0;
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x) n += a.Pixel(x, y) != b.Pixel(x, y);
-  return n;
-}
 
 }  // namespace kurvex::test

@@ -10,7 +10,7 @@ namespace {
 
 using enum TMouseActMode;
 using test::GestureTest;
-using test::PixelsApart;
+using test::DiffPixels;
 
 class ItemDragTest : public GestureTest {
  protected:
@@ -124,7 +124,7 @@ TEST_F(ItemDragTest, TheTraceKeepsStrokesApartStaysWithTheDataAndHoldsFiveThousa
   EXPECT_EQ(chart->MouseTracePoint(10).Flags, 2);
   EXPECT_EQ(Screen().Pixel(150, 100), clean.Pixel(150, 100) ^ clRed) << "drawn while the mouse moves";
   EXPECT_EQ(Screen().Pixel(250, 150), clean.Pixel(250, 150)) << "the strokes are not joined";
-  EXPECT_EQ(PixelsApart(Screen(), Repainted()), 0) << "a paint draws what the mouse drew";
+  EXPECT_EQ(DiffPixels(Screen(), Repainted()), 0) << "a paint draws what the mouse drew";
   const TMouseTracePoint first = chart->MouseTracePoint(0);
   EXPECT_DOUBLE_EQ(first.X, 1.2) << "world x of pixel 110, the first move";
   chart->SetMouseAction(maPan);
@@ -134,7 +134,7 @@ TEST_F(ItemDragTest, TheTraceKeepsStrokesApartStaysWithTheDataAndHoldsFiveThousa
   chart->ClearMouseTrace();
   EXPECT_EQ(chart->MouseTraceCount(), 0);
   chart->SetLayerRange(1, 0, 0, 10, 10);
-  EXPECT_EQ(PixelsApart(Screen(), clean), 0);
+  EXPECT_EQ(DiffPixels(Screen(), clean), 0);
   EXPECT_THROW(chart->MouseTracePoint(0), EKPXKurvexError);
   chart->SetMouseAction(maDrawMTrace);
   Press(60, 30);
@@ -158,7 +158,7 @@ TEST_F(ItemDragTest, TwoCornerSelectionGivesTheCornersOfTheRectangleShown) {
   EXPECT_EQ(chart->CornerSelectionFirst(), Point(100, 50));
   EXPECT_EQ(chart->CornerSelectionSecond(), Point(550, 360));
   chart->SetLayerRange(1, 0, 0, 10, 10);
-  EXPECT_EQ(PixelsApart(Screen(), clean), 0) << "the rectangle is erased";
+  EXPECT_EQ(DiffPixels(Screen(), clean), 0) << "the rectangle is erased";
   // Giving up: a right press before the first corner, a right release while drawing, or
   // cancelling from the program.
   chart->ArmCornerSelection();
@@ -176,7 +176,7 @@ TEST_F(ItemDragTest, TwoCornerSelectionGivesTheCornersOfTheRectangleShown) {
   Move(200, 150);
   chart->CancelCornerSelection();
   EXPECT_EQ(chart->CornerSelectionState(), TCornerSelectState::msNormal);
-  EXPECT_EQ(PixelsApart(Screen(), clean), 0);
+  EXPECT_EQ(DiffPixels(Screen(), clean), 0);
   Release(200, 150);
 }
 

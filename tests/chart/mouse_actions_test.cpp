@@ -15,7 +15,7 @@ namespace {
 
 using enum TMouseActMode;
 using test::GestureTest;
-using test::PixelsApart;
+using test::DiffPixels;
 
 // The world values of layer 1 at pixel (x, y): x 0..10 over columns 50..550, y 10..0 over
 // rows 20..360.
@@ -138,7 +138,7 @@ TEST_F(GestureTest, TheRightButtonErasesTheWindowAndTheLeftReleaseThenDoesNothin
   EXPECT_EQ(Screen().Pixel(100, 50), clean.Pixel(100, 50) ^ 0xFFFFFF) << "the XOR frame is shown";
   Press(300, 250, TMouseButton::mbRight);
   Release(300, 250, TMouseButton::mbRight);
-  EXPECT_EQ(PixelsApart(Screen(), clean), 0);
+  EXPECT_EQ(DiffPixels(Screen(), clean), 0);
   Release(300, 250);
   EXPECT_EQ(X().RangeHigh(), 10);
 }
@@ -264,15 +264,15 @@ TEST_F(GestureTest, APaintDuringTheWindowKeepsTheFigureAndNoReleaseLeavesIt) {
   EXPECT_EQ(Screen().Pixel(199, 100), clean.Pixel(199, 100)) << "the figure of the earlier move is gone";
   Press(300, 250, TMouseButton::mbMiddle);
   Release(300, 250, TMouseButton::mbMiddle);  // a middle release ends the window too
-  EXPECT_EQ(PixelsApart(Screen(), clean), 0);
+  EXPECT_EQ(DiffPixels(Screen(), clean), 0);
   Release(300, 250);
   // A rubber band released on its start column: no event, and no line left.
   chart->SetMouseAction(maRubberBand);
   Press(100, 50);
   Move(100, 250);
-  EXPECT_NE(PixelsApart(Screen(), clean), 0);
+  EXPECT_NE(DiffPixels(Screen(), clean), 0);
   Release(100, 250);
-  EXPECT_EQ(PixelsApart(Screen(), clean), 0);
+  EXPECT_EQ(DiffPixels(Screen(), clean), 0);
 }
 
 TEST_F(GestureTest, AWindowOnAChartWhosePaintIsHeldIsErasedAtTheRelease) {
@@ -280,7 +280,7 @@ TEST_F(GestureTest, AWindowOnAChartWhosePaintIsHeldIsErasedAtTheRelease) {
   const Bitmap clean = Screen();
   chart->HoldPaint(true);
   Drag(100, 50, 300, 250);
-  EXPECT_EQ(PixelsApart(Screen(), clean), 0);
+  EXPECT_EQ(DiffPixels(Screen(), clean), 0);
   EXPECT_TRUE(chart->PaintHeld());
   chart->HoldPaint(false);
 }

@@ -97,6 +97,9 @@ class TCanvas {
   void SetOrigin(int x, int y) { origin_ = Point(x, y); }
   void SetClipRect(const TRect& device_rect);
   void ResetClip();
+  // The clip rectangle as set (normalised), and whether one is set.
+  bool HasClipRect() const { return has_clip_; }
+  TRect ClipRect() const { return clip_; }
 
   void MoveTo(int x, int y) { pen_pos_ = Point(x, y); }
   void LineTo(int x, int y);

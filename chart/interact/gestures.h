@@ -70,8 +70,6 @@ void DrawXorFigure(TCustomKurvex& chart, TWindowFigure figure, TPoint a, TPoint 
 int NearestCrossHair(const TCustomKurvex& chart, TPoint p);
 // The visible, switched-on label whose anchor is nearest to p (1 when there is none).
 int NearestTextLabel(const TCustomKurvex& chart, TPoint p);
-// The control pixel a label is anchored to.
-TPoint TextLabelAnchor(const TCustomKurvex& chart, const TTextLabel& label);
 void CrossHairDragMove(TCustomKurvex& chart, TPoint p);
 void LabelDragMove(TCustomKurvex& chart, TPoint p);
 

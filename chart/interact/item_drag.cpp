@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "chart/interact/gestures.h"
+#include "chart/render/text_label_geometry.h"
 
 namespace kurvex::interact {
 
@@ -30,14 +31,6 @@ bool MarksY(TCrossHMode mode) {
          mode == TCrossHMode::chBox;
 }
 
-// A label's pixel coordinate given in pixels: rounded half to even, limited to the 32-bit
-// range like every mapped pixel (a NaN lands far outside, as in the mapping).
-int RoundPixel(double v) {
-  if (!(v > -2147483647.0)) return -2147483647;
-  if (v > 2147483647.0) return 2147483647;
-  return static_cast<int>(std::nearbyint(v));
-}
-
 }  // namespace
 
 int NearestCrossHair(const TCustomKurvex& chart, TPoint p) {
@@ -60,25 +53,13 @@ int NearestCrossHair(const TCustomKurvex& chart, TPoint p) {
   return candidate;
 }
 
-TPoint TextLabelAnchor(const TCustomKurvex& chart, const TTextLabel& label) {
-  const TPoint mapped = chart.WorldToPixel(label.Layer(), label.PosX(), label.PosY());
-  const TPoint given = Point(RoundPixel(label.PosX()), RoundPixel(label.PosY()));
-  switch (label.AttachToData()) {
-    case TTxtLblAttachMode::tlamNone: return given;
-    case TTxtLblAttachMode::tlamXOnly: return Point(mapped.X, given.Y);
-    case TTxtLblAttachMode::tlamYOnly: return Point(given.X, mapped.Y);
-    case TTxtLblAttachMode::tlamBoth: break;
-  }
-  return mapped;
-}
-
 int NearestTextLabel(const TCustomKurvex& chart, TPoint p) {
   int candidate = 1;
   TDistance best = ~TDistance{0};
   for (int n = 1; n <= TCustomKurvex::kTextLabels; ++n) {
     const TTextLabel& label = chart.TextLabel(n);
     if (label.Mode() == TTxtLblMode::tlOff || !label.Visible()) continue;
-    const TPoint a = TextLabelAnchor(chart, label);
+    const TPoint a = render::TextLabelAnchor(chart, label);
     const TDistance d = Square(a.X, p.X) + Square(a.Y, p.Y);
     if (d < best) {
       best = d;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "chart/interact/gestures.h"
+#include "chart/render/text_label_geometry.h"
 #include "gesture_test_support.h"
 
 namespace kurvex {
@@ -108,7 +109,7 @@ TEST_F(ItemDragTest, TheNearestVisibleLabelIsDraggedByItsAnchor) {
   Release(500, 30);
   EXPECT_DOUBLE_EQ(world.PosX(), 9) << "a world x follows the mapping";
   EXPECT_EQ(world.PosY(), 30) << "a pixel y takes the pixel";
-  EXPECT_EQ(interact::TextLabelAnchor(*chart, world), Point(500, 30));
+  EXPECT_EQ(render::TextLabelAnchor(*chart, world), Point(500, 30));
   for (int n : {2, 4}) chart->TextLabel(n).SetVisible(false);
   EXPECT_EQ(interact::NearestTextLabel(*chart, Point(500, 30)), 1) << "none competes: label 1";
 }

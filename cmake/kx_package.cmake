@@ -24,8 +24,7 @@ if(KX_INSTALL)
   set(kx_package_dir "${CMAKE_INSTALL_LIBDIR}/cmake/Kurvex")
   get_property(kx_libraries GLOBAL PROPERTY KX_LIBRARIES)
   install(TARGETS ${kx_libraries} ${kx_user_targets} EXPORT KurvexTargets
-          ARCHIVE DESTINATION "${CMAKE_INSTALL_LIBDIR}"
-          INCLUDES DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}")
+          ARCHIVE DESTINATION "${CMAKE_INSTALL_LIBDIR}")
   # The headers of each library folder are installed by kx_library; these are the ones a
   # user includes first (<kurvex/kurvex.h>, <kurvex/qt.h>).
   install(DIRECTORY "${Kurvex_SOURCE_DIR}/include/kurvex/" DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/kurvex"

@@ -74,6 +74,9 @@ class LiveStream : public QWidget {
     chart.SetGridStyle(kurvex::GridStyleType::gsDotLines);
     chart.SetDataColor(kurvex::clLime);
     chart.SetAllocSize(kRate);  // capacity grows a second at a time
+    // Range changes wait for RefreshChart, which then repaints the whole chart, axes
+    // included: one paint per frame.
+    chart.SetAutoRedraw(false);
     chart.SetLayerRange(1, -kSpan, -1.2, 0, 1.2);
 
     timer_.setTimerType(Qt::PreciseTimer);

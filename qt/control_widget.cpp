@@ -28,4 +28,9 @@ ControlWidget::~ControlWidget() {
   if (auto* host = dynamic_cast<QtHost*>(&Application().GetHost())) host->ReleaseWidget(shown);
 }
 
+void ControlWidget::leaveEvent(QEvent* event) {
+  SurfaceWidget::leaveEvent(event);
+  if (Screen().Cursor() != crDefault) Screen().SetCursor(crDefault);
+}
+
 }  // namespace kurvex::qt

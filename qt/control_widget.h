@@ -36,6 +36,11 @@ class ControlWidget : private detail::OwnedControl, public SurfaceWidget {
   QSize minimumSizeHint() const override { return minimum_size_hint_; }
 
  protected:
+  // The screen cursor a control sets while the mouse moves over it is the application's;
+  // once the mouse has left the widget it is given back, so that a chart's cross does not
+  // stay over the rest of the user's window.
+  void leaveEvent(QEvent* event) override;
+
   // Takes over `control` (a control without parent or owner) and gives it its window:
   // the control is sized to size_hint until a layout or the user resizes the widget.
   ControlWidget(std::unique_ptr<TWinControl> control, QWidget* parent, QSize size_hint, QSize minimum_size_hint);

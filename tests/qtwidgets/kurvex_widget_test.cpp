@@ -180,6 +180,12 @@ TEST_F(WidgetWindow, TheCursorTheChartAsksForIsShown) {
   // Outside the plot the widget's own cursor shows again.
   SendMouse(widget, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::NoButton);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  // Leaving the widget straight from the plot gives the rest of the window its cursors back.
+  SendMouse(widget, QEvent::MouseMove, QPoint(inside.X, inside.Y), Qt::NoButton, Qt::NoButton);
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(widget, &leave);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   chart.SetCursor(crHandPoint);
   EXPECT_EQ(widget->cursor().shape(), Qt::PointingHandCursor);
 }

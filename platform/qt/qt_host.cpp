@@ -30,12 +30,22 @@ QtHost::QtHost() {
 }
 
 QtHost::~QtHost() {
+  // A host made on first use by a widget may outlive the application's QApplication (it
+  // goes with the process); Qt is not touched then.
+  if (QCoreApplication::instance() == nullptr) return;
   if (override_cursor_) QGuiApplication::restoreOverrideCursor();
-  // Top-level widgets take their children with them.
+  // Top-level widgets take their children with them; adopted ones belong to the application.
   for (auto& [control, widget] : widgets_) {
-    if (widget && widget->isWindow()) delete widget.data();
+    if (widget && widget->isWindow() && !IsAdopted(*control)) delete widget.data();
   }
   widgets_.clear();
+}
+
+void QtHost::AdoptWidget(TWinControl& control, QWidget& widget) { adopted_[&control] = &widget; }
+
+void QtHost::ReleaseWidget(const TWinControl& control) {
+  adopted_.erase(&control);
+  widgets_.erase(&control);
 }
 
 QWidget* QtHost::WidgetOf(const TControl& control) const {
@@ -51,8 +61,13 @@ QWidget* QtHost::MakeWidget(TWinControl& control, QWidget* parent) {
 }
 
 void QtHost::CreateWindow(TWinControl& control) {
-  QWidget* parent = control.Parent() != nullptr ? WidgetOf(*control.Parent()) : nullptr;
-  QWidget* widget = MakeWidget(control, parent);
+  QWidget* widget = nullptr;
+  if (const auto adopted = adopted_.find(&control); adopted != adopted_.end() && adopted->second) {
+    widget = adopted->second.data();
+  } else {
+    QWidget* parent = control.Parent() != nullptr ? WidgetOf(*control.Parent()) : nullptr;
+    widget = MakeWidget(control, parent);
+  }
   widgets_[&control] = widget;
   Sync(control, *widget);
   Application().Guard([&] { control.CreateWnd(); });
@@ -63,7 +78,7 @@ void QtHost::DestroyWindow(TWinControl& control) {
   if (it == widgets_.end()) return;
   QPointer<QWidget> widget = it->second;
   widgets_.erase(it);
-  delete widget.data();
+  if (!IsAdopted(control)) delete widget.data();
 }
 
 void QtHost::ControlChanged(TControl& control) {
@@ -73,19 +88,9 @@ void QtHost::ControlChanged(TControl& control) {
 }
 
 void QtHost::Sync(TWinControl& control, QWidget& widget) {
-  if (widget.isWindow()) {
-    if (auto* form = dynamic_cast<TCaptionControl*>(&control)) {
-      const QString title = QString::fromStdString(form->Caption());
-      if (widget.windowTitle() != title) widget.setWindowTitle(title);
-    }
-    if (widget.pos() != QPoint(control.Left(), control.Top())) widget.move(control.Left(), control.Top());
-    if (widget.size() != QSize(control.ClientWidth(), control.ClientHeight())) {
-      widget.resize(control.ClientWidth(), control.ClientHeight());
-    }
-  } else {
-    const QRect bounds = ToQRect(control.BoundsRect());
-    if (widget.geometry() != bounds) widget.setGeometry(bounds);
-  }
+  // Qt places, sizes and shows an adopted widget; the control follows it.
+  const bool adopted = IsAdopted(control);
+  if (!adopted) SyncGeometry(control, widget);
   if (widget.isEnabled() != control.Enabled()) widget.setEnabled(control.Enabled());
   const QFont font = ToQFont(control.Font());
   if (widget.font() != font) widget.setFont(font);
@@ -99,8 +104,26 @@ void QtHost::Sync(TWinControl& control, QWidget& widget) {
   SyncNativeWidget(control, widget);
   const auto* surface = dynamic_cast<SurfaceWidget*>(&widget);
   const bool closing = surface != nullptr && surface->Closing();
-  if (widget.isVisibleTo(widget.parentWidget()) != control.Visible() && !closing) widget.setVisible(control.Visible());
+  if (!adopted && widget.isVisibleTo(widget.parentWidget()) != control.Visible() && !closing) {
+    widget.setVisible(control.Visible());
+  }
   if (control.TabOrder() >= 0 && control.Parent() != nullptr) SyncTabOrder(*control.Parent());
+}
+
+void QtHost::SyncGeometry(TWinControl& control, QWidget& widget) {
+  if (widget.isWindow()) {
+    if (auto* form = dynamic_cast<TCaptionControl*>(&control)) {
+      const QString title = QString::fromStdString(form->Caption());
+      if (widget.windowTitle() != title) widget.setWindowTitle(title);
+    }
+    if (widget.pos() != QPoint(control.Left(), control.Top())) widget.move(control.Left(), control.Top());
+    if (widget.size() != QSize(control.ClientWidth(), control.ClientHeight())) {
+      widget.resize(control.ClientWidth(), control.ClientHeight());
+    }
+  } else {
+    const QRect bounds = ToQRect(control.BoundsRect());
+    if (widget.geometry() != bounds) widget.setGeometry(bounds);
+  }
 }
 
 void QtHost::SyncTabOrder(TWinControl& parent) {
@@ -168,5 +191,13 @@ void QtHost::Terminate() {
 }
 
 void QtHost::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+QtHost& UseQtHost() {
+  if (auto* host = dynamic_cast<QtHost*>(&Application().GetHost())) return *host;
+  auto host = std::make_unique<QtHost>();
+  QtHost& result = *host;
+  Application().SetHost(std::move(host));
+  return result;
+}
 
 }  // namespace kurvex::qt

@@ -47,6 +47,14 @@ class QtHost : public Host {
   // The widget showing a windowed control (nullptr when it has none).
   QWidget* WidgetOf(const TControl& control) const;
 
+  // A widget made outside the host (the widgets of qt/, which own their control) becomes
+  // the window of a control without a parent: CreateWindow takes it instead of making one,
+  // Qt's layouts place and show it (the control follows the widget's resize events), and
+  // the host never deletes it. ReleaseWidget ends this before the widget goes.
+  void AdoptWidget(TWinControl& control, QWidget& widget);
+  void ReleaseWidget(const TWinControl& control);
+  bool IsAdopted(const TWinControl& control) const { return adopted_.count(&control) != 0; }
+
   // Replaces the modal message box (e.g. in tests); nullptr restores it.
   using MessageBoxHandler = std::function<void(const std::string& caption, const std::string& text)>;
   void SetMessageBoxHandler(MessageBoxHandler handler) { message_box_handler_ = std::move(handler); }
@@ -55,14 +63,22 @@ class QtHost : public Host {
  private:
   QWidget* MakeWidget(TWinControl& control, QWidget* parent);
   void Sync(TWinControl& control, QWidget& widget);
+  void SyncGeometry(TWinControl& control, QWidget& widget);
   void SyncTabOrder(TWinControl& parent);
 
   std::unique_ptr<QApplication> own_app_;
   std::map<const TWinControl*, QPointer<QWidget>> widgets_;
+  std::map<const TWinControl*, QPointer<QWidget>> adopted_;
   MessageBoxHandler message_box_handler_;
   int message_boxes_ = 0;
   bool override_cursor_ = false;
   bool terminate_requested_ = false;
 };
+
+// The application's host when it is a QtHost; otherwise a QtHost is made on first use and
+// becomes the application's host (the windows of the host it replaces must have been
+// destroyed). The widgets of qt/ call it, so a program that only uses them never sets a
+// host itself.
+QtHost& UseQtHost();
 
 }  // namespace kurvex::qt

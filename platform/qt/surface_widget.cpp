@@ -18,7 +18,8 @@ TPoint ToPoint(const QPointF& p) { return Point(static_cast<int>(p.x()), static_
 
 }  // namespace
 
-SurfaceWidget::SurfaceWidget(TWinControl& control, QWidget* parent) : QWidget(parent), control_(control) {
+SurfaceWidget::SurfaceWidget(TWinControl& control, QWidget* parent, bool follows_widget_size)
+    : QWidget(parent), control_(control), follows_widget_size_(follows_widget_size) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);  // the surface covers the whole widget
   pending_ = QRect(0, 0, control.Surface().Width(), control.Surface().Height());
@@ -112,8 +113,10 @@ void SurfaceWidget::leaveEvent(QEvent*) {
 }
 
 void SurfaceWidget::resizeEvent(QResizeEvent*) {
-  // Only a top-level window is resized from outside (by the user); the model follows.
-  if (!isWindow() || (width() == control_.ClientWidth() && height() == control_.ClientHeight())) return;
+  // A top-level window is resized from outside (by the user), a widget in a Qt layout by
+  // the layout; the model follows. Other children are placed from the model.
+  if (!isWindow() && !follows_widget_size_) return;
+  if (width() == control_.ClientWidth() && height() == control_.ClientHeight()) return;
   const int dw = control_.Width() - control_.ClientWidth();
   const int dh = control_.Height() - control_.ClientHeight();
   Application().Guard(

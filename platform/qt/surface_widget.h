@@ -18,7 +18,10 @@ namespace kurvex::qt {
 
 class SurfaceWidget : public QWidget {
  public:
-  SurfaceWidget(TWinControl& control, QWidget* parent);
+  // A top-level widget always sets the control's size when Qt resizes it; a child widget
+  // does so only when follows_widget_size is true (a widget placed by a Qt layout), and
+  // is otherwise placed by the host from the control's bounds.
+  SurfaceWidget(TWinControl& control, QWidget* parent, bool follows_widget_size = false);
 
   TWinControl& Control() const { return control_; }
   // A region waits for the control to repaint it; the next paint event runs PaintRegion.
@@ -49,6 +52,7 @@ class SurfaceWidget : public QWidget {
   const void* image_bits_ = nullptr;
   std::uint64_t image_generation_ = ~std::uint64_t{0};
   QRect pending_;
+  bool follows_widget_size_ = false;
   bool closing_ = false;
 };
 

@@ -57,8 +57,9 @@ using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState S
 inline constexpr int dlgcWantArrows = 1;
 inline constexpr int dlgcWantTab = 2;
 
-// The largest width or height of a control: a 16384 x 16384 window surface takes 1 GB.
-inline constexpr int kMaxControlExtent = 16384;
+// The largest width or height of a control, above any screen's (7680 x 4320): a chart of
+// 8192 x 8192 pixels holds three images of that size, 768 MB in all.
+inline constexpr int kMaxControlExtent = 8192;
 // The farthest a control may be placed from its parent's origin; positions, sizes and
 // their sums then stay far inside the int range, even added over nested parents.
 inline constexpr int kMaxControlOffset = 1 << 24;

@@ -25,6 +25,15 @@ QImage GrabWindow(QWidget& window) {
   return shot;
 }
 
+void SaveAndClose(qt::QtHost& host, TForm& form, const std::string& path, bool& failed) {
+  Application().ProcessMessages();
+  const QImage shot = GrabWindow(*host.WidgetOf(form));
+  failed = !shot.save(QString::fromStdString(path));
+  std::cout << (failed ? "could not save " : "saved ") << path << " (" << shot.width() << " x " << shot.height()
+            << ")\n";
+  form.Close();
+}
+
 }  // namespace
 
 void ScheduleScreenshot(qt::QtHost& host, TForm1& form, const std::string& path, int position, bool& failed) {
@@ -34,15 +43,12 @@ void ScheduleScreenshot(qt::QtHost& host, TForm1& form, const std::string& path,
     if (auto* bar = dynamic_cast<QScrollBar*>(host.WidgetOf(*form.ScrollBar1))) bar->setValue(position);
     if (auto* start = dynamic_cast<QAbstractButton*>(host.WidgetOf(*form.ButStart))) start->click();
     Application().ProcessMessages();
-    QTimer::singleShot(300, [&host, &form, path, &failed] {
-      Application().ProcessMessages();
-      const QImage shot = GrabWindow(*host.WidgetOf(form));
-      failed = !shot.save(QString::fromStdString(path));
-      std::cout << (failed ? "could not save " : "saved ") << path << " (" << shot.width() << " x "
-                << shot.height() << ")\n";
-      form.Close();
-    });
+    QTimer::singleShot(300, [&host, &form, path, &failed] { SaveAndClose(host, form, path, failed); });
   });
+}
+
+void ScheduleFormScreenshot(qt::QtHost& host, TForm& form, const std::string& path, bool& failed) {
+  QTimer::singleShot(500, [&host, &form, path, &failed] { SaveAndClose(host, form, path, failed); });
 }
 
 }  // namespace kurvex

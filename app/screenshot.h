@@ -18,4 +18,8 @@ class QtHost;
 // `failed` true.
 void ScheduleScreenshot(qt::QtHost& host, TForm1& form, const std::string& path, int position, bool& failed);
 
+// Saves what the window of `form` shows once it is up, then closes the form. Prints where
+// the picture went; a picture that cannot be saved makes `failed` true.
+void ScheduleFormScreenshot(qt::QtHost& host, TForm& form, const std::string& path, bool& failed);
+
 }  // namespace kurvex

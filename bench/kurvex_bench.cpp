@@ -17,6 +17,7 @@
 
 #include "app/form1.h"
 #include "app/speed_test.h"
+#include "bench/gesture_rows.h"
 #include "common/numeric.h"
 #include "common/random.h"
 #include "platform/application.h"
@@ -26,16 +27,18 @@
 namespace kurvex {
 namespace {
 
-constexpr int kMaxCount = 20'000'000;
+constexpr int kMaxCount = 100'000'000;
 constexpr int kMaxRuns = 1000;
 
 constexpr const char* kUsage =
-    "Usage: kurvex-bench [--counts N,N,...] [--runs N] [--png FILE] [--help]\n"
+    "Usage: kurvex-bench [--gestures] [--counts N,N,...] [--runs N] [--png FILE] [--help]\n"
     "\n"
     "Runs the speed test of the Start button without a window: for every point count the\n"
     "chart of the stored form is emptied, filled with the damped noisy sine and repainted.\n"
     "\n"
-    "  --counts N,N,...  point counts to run (1..20000000; default: the program's 13 counts\n"
+    "  --gestures        time repaints, zooms, pans and refills instead (default counts\n"
+    "                    1000000,10000000,100000000; the last needs about 2 GB)\n"
+    "  --counts N,N,...  point counts to run (1..100000000; default: the program's 13 counts\n"
     "                    from 100 to 1000000)\n"
     "  --runs N          runs per count, the median is reported (1..1000; default 5)\n"
     "  --png FILE        save the chart's window as a PNG file after the last run\n"
@@ -46,6 +49,8 @@ constexpr const char* kUsage =
     "memory of the process during that count, then one JSON line per count.\n";
 
 struct Options {
+  bool gestures = false;
+  bool counts_given = false;
   std::vector<int> counts{kPointCounts.begin(), kPointCounts.end()};
   int runs = 5;
   std::string png;
@@ -96,8 +101,11 @@ Options ParseOptions(int argc, char** argv) {
       if (i + 1 >= argc) throw BadOption{std::string(arg) + " needs a value"};
       return argv[++i];
     };
-    if (arg == "--counts") {
+    if (arg == "--gestures" && !has_value) {
+      options.gestures = true;
+    } else if (arg == "--counts") {
       options.counts = ParseCounts(need_value());
+      options.counts_given = true;
     } else if (arg == "--runs") {
       const std::string_view text = need_value();
       const std::optional<int> runs = ParseInt(text, 1, kMaxRuns);
@@ -169,6 +177,28 @@ void PrintRow(const CountResult& r) {
               static_cast<double>(r.peak_bytes) / 1e6);
 }
 
+// The gesture table: each row with its median, its target and the read floor beside it.
+int RunGestures(TKurvex& chart, const Options& options) {
+  const std::vector<int> counts =
+      options.counts_given ? options.counts : std::vector<int>{1'000'000, 10'000'000, 100'000'000};
+  std::printf("kurvex-bench --gestures: chart %d x %d from the stored layout, the speed-test curve, %d run%s per row,\n"
+              "medians of wall-clock time; read floor: reading every stored point once\n\n",
+              chart.Width(), chart.Height(), options.runs, options.runs == 1 ? "" : "s");
+  std::printf("%-32s %11s %10s %10s %12s  %s\n", "work", "points", "target ms", "ms", "read floor", "");
+  std::fflush(stdout);
+  for (const bench::TGestureRow& r : bench::RunGestureRows(chart, counts, options.runs)) {
+    std::string verdict;
+    if (r.TargetMs > 0) {
+      verdict = r.Ms <= r.TargetMs ? "met" : "missed by " + FloatToText(1, 3, r.Ms - r.TargetMs) + " ms";
+    }
+    const std::string target = r.TargetMs > 0 ? FloatToText(1, 3, r.TargetMs) : "-";
+    std::printf("%-32s %11d %10s %10.3f %9.3f ms  %s\n", r.Work.c_str(), r.Points, target.c_str(), r.Ms, r.FloorMs,
+                verdict.c_str());
+    std::fflush(stdout);
+  }
+  return 0;
+}
+
 int Run(const Options& options) {
   Application().SetHost(std::make_unique<HeadlessHost>(false));
   InitSharedHelpers();
@@ -176,6 +206,7 @@ int Run(const Options& options) {
   form->Show();
   Application().ProcessMessages();
   TKurvex& chart = *form->Kurvex1;
+  if (options.gestures) return RunGestures(chart, options);
   std::printf("kurvex-bench: chart %d x %d from the stored layout, %d run%s per count, medians\n\n",
               chart.Width(), chart.Height(), options.runs, options.runs == 1 ? "" : "s");
   std::printf("%9s  %9s  %9s  %10s  %10s  %12s  %9s\n", "points", "build s", "total s", "build ms", "total ms",

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "platform/gfx/canvas.h"
@@ -113,9 +114,7 @@ void BM_Polyline200Random(benchmark::State& state) {
 BENCHMARK(BM_Polyline200Random);
 
 // A dense chart curve: x advances by 0..2 pixels per point, y wanders.
-void BM_Polyline200Dense(benchmark::State& state) {
-  Bitmap b(kSize, kSize);
-  TCanvas c(&b);
+std::vector<TPoint> DenseCurve() {
   std::mt19937 rng(7);
   std::vector<TPoint> points;
   int x = 100, y = 500;
@@ -124,6 +123,13 @@ void BM_Polyline200Dense(benchmark::State& state) {
     y += static_cast<int>(rng() % 21) - 10;
     points.push_back(Point(x, y));
   }
+  return points;
+}
+
+void BM_Polyline200Dense(benchmark::State& state) {
+  Bitmap b(kSize, kSize);
+  TCanvas c(&b);
+  const std::vector<TPoint> points = DenseCurve();
   for (auto _ : state) {
     c.Polyline(points);
     benchmark::ClobberMemory();
@@ -173,6 +179,62 @@ void BM_FilledRectangle(benchmark::State& state) {
   SetPixelRate(state, 400 * 300);
 }
 BENCHMARK(BM_FilledRectangle);
+
+// Ellipses: a large filled one, its outline alone, and a batch of the chart's 7-pixel
+// circle marks (where the per-figure setup counts as much as the pixels).
+void BM_Ellipse(benchmark::State& state) {
+  Bitmap b(kSize, kSize);
+  TCanvas c(&b);
+  c.Brush().SetColor(clSilver);
+  if (state.range(0) == 1) c.Brush().SetStyle(TBrushStyle::bsClear);
+  state.SetLabel(state.range(0) == 1 ? "outline" : "filled");
+  for (auto _ : state) {
+    c.Ellipse(100, 100, 500, 400);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_Ellipse)->Arg(0)->Arg(1);
+
+void BM_CircleMarks100(benchmark::State& state) {
+  Bitmap b(kSize, kSize);
+  TCanvas c(&b);
+  c.Brush().SetColor(clRed);
+  for (auto _ : state) {
+    for (int i = 0; i < 100; ++i) c.Ellipse(10 + 9 * i, 500, 17 + 9 * i, 507);
+    benchmark::ClobberMemory();
+  }
+  state.counters["marks/s"] = benchmark::Counter(100.0 * state.iterations(), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_CircleMarks100);
+
+// Wide pens: one stroke of the given width, horizontal or diagonal, and a wide polyline.
+void BM_WideLine(benchmark::State& state) {
+  const LineCase& line = kLines[state.range(0)];
+  const int width = static_cast<int>(state.range(1));
+  state.SetLabel(std::string(line.name) + " w" + std::to_string(width));
+  Bitmap b(kSize, kSize);
+  TCanvas c(&b);
+  c.Pen().SetWidth(width);
+  for (auto _ : state) {
+    c.MoveTo(line.from.X, line.from.Y);
+    c.LineTo(line.to.X, line.to.Y);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_WideLine)->Args({0, 3})->Args({2, 3})->Args({0, 8})->Args({2, 8});
+
+void BM_WidePolyline200Dense(benchmark::State& state) {
+  Bitmap b(kSize, kSize);
+  TCanvas c(&b);
+  c.Pen().SetWidth(3);
+  const std::vector<TPoint> points = DenseCurve();
+  for (auto _ : state) {
+    c.Polyline(points);
+    benchmark::ClobberMemory();
+  }
+  state.counters["points/s"] = benchmark::Counter(200.0 * state.iterations(), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_WidePolyline200Dense);
 
 void BM_TextOut10(benchmark::State& state) {
   Bitmap b(kSize, 100);

@@ -1,22 +1,28 @@
 // One full repaint of the speed-test chart (560 x 385, margins 60/16/20/40, shadow 1, the
-// damped noisy sine in red) at 10^4 .. 10^7 points, beside the floor: reading the stored
+// axes of layer 1 and the dotted grid of the stored layout, the damped noisy sine in red) at 10^4 .. 10^7 points, beside the floor: reading the stored
 // points once and mapping every one to pixels without drawing, once through the layer's
 // batch mapping and once with the mapping written out in the loop. The repaint should cost
 // at most twice the floor at a million points and more.
 //
 // Also: the same repaint with an OnBeforeRenderChartItem handler (every item copied and
-// drawn on its own) and, for 10^6 points, the path buffer without column reduction; and
-// at 10^6 points with a background (a large image stretched, a small image tiled, a
-// coloured area) and ten boxed text labels.
+// drawn on its own) and, for 10^6 points, the path buffer without column reduction or
+// without the block summaries; a curve whose blocks have no summary, with and without the
+// second core; at 10^6 points with a background (a large image stretched, a small image
+// tiled, a coloured area) and ten boxed text labels; and the gestures at 10^7 points
+// (range change to 1 % and 0.01 % of the x range, zoom out x10, pan step, each with its
+// repaint) and the refill (ClearItems, n appends, paint). kurvex-bench --gestures prints
+// the same rows as a table with their targets and read floors.
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/gesture_rows.h"
 #include "chart/model/kurvex.h"
 #include "chart/render/render_state.h"
 #include "common/extended_sine.h"
@@ -29,25 +35,37 @@ namespace {
 
 using namespace kurvex;
 
-// Charts are built once per point count and kept for all benchmarks.
-TKurvex& SpeedTestChart(int n) {
-  static std::map<int, std::unique_ptr<TKurvex>> charts;
-  auto& chart = charts[n];
-  if (chart) return *chart;
-  static const bool host_set = [] {
-    Application().SetHost(std::make_unique<HeadlessHost>(false));
-    return true;
-  }();
-  (void)host_set;
-  chart = std::make_unique<TKurvex>(nullptr);
+// An empty chart shaped like the speed test's, with a window, AutoRedraw off.
+std::unique_ptr<TKurvex> NewSpeedTestChart() {
+  auto chart = std::make_unique<TKurvex>(nullptr);
   chart->SetBounds(0, 0, 560, 385);
   chart->SetMarginLeft(60);
   chart->SetMarginRight(16);
   chart->SetMarginTop(20);
   chart->SetMarginBottom(40);
   chart->SetShadowWidth(1);
+  // The stored layout's grid: dotted silver lines on the x ticks and at every y unit.
+  chart->SetGridStyle(GridStyleType::gsDotLines);
+  chart->SetGridDy(1.0);
+  chart->SetGridColor(clSilver);
   chart->HandleNeeded();
   chart->SetAutoRedraw(false);
+  return chart;
+}
+
+// Charts are built once per point count and kept for all benchmarks. They are never
+// destroyed: at exit the application's host, which a chart's window needs while it goes,
+// may already be gone.
+TKurvex& SpeedTestChart(int n) {
+  static auto* charts = new std::map<int, std::unique_ptr<TKurvex>>();
+  auto& chart = (*charts)[n];
+  if (chart) return *chart;
+  static const bool host_set = [] {
+    Application().SetHost(std::make_unique<HeadlessHost>(false));
+    return true;
+  }();
+  (void)host_set;
+  chart = NewSpeedTestChart();
   InitSharedHelpers();
   chart->ClearItems();
   chart->SetLayerRange(1, 0, -5, n, 5);
@@ -182,6 +200,73 @@ void BM_RepaintWithBackground(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chart.ItemCount()));
 }
 
+void BM_RepaintWithoutSummaries(benchmark::State& state) {
+  TKurvex& chart = SpeedTestChart(static_cast<int>(state.range(0)));
+  chart.Paint();
+  chart.RenderState()->Fast.Summaries = false;
+  for (auto _ : state) chart.Paint();
+  chart.RenderState()->Fast.Summaries = true;
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chart.ItemCount()));
+}
+
+// The speed-test curve with a NaN y in every 100th point: no block of 256 points has a
+// usable summary, so every point is mapped one by one; with and without the second core.
+TKurvex& CurveWithGaps(int n) {
+  static auto* charts = new std::map<int, std::unique_ptr<TKurvex>>();
+  auto& chart = (*charts)[n];
+  if (chart) return *chart;
+  TKurvex& like = SpeedTestChart(n);
+  chart = NewSpeedTestChart();
+  chart->ClearItems();
+  chart->SetLayerRange(1, 0, -5, n, 5);
+  chart->SetDataColor(clRed);
+  chart->MoveToPoint(0.0, 0.0);
+  for (int i = 1; i <= n; ++i) chart->LineToPoint(i, i % 100 == 0 ? NAN : like.Item(static_cast<std::size_t>(i)).Y1);
+  return *chart;
+}
+
+void BM_RepaintWithGaps(benchmark::State& state) {
+  TKurvex& chart = CurveWithGaps(static_cast<int>(state.range(0)));
+  chart.Paint();
+  chart.RenderState()->Fast.SecondCoreFrom = state.range(1) != 0 ? TFastPaths{}.SecondCoreFrom : TFastPaths::kNever;
+  for (auto _ : state) chart.Paint();
+  chart.RenderState()->Fast = TFastPaths{};
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chart.ItemCount()));
+}
+
+// A gesture timed by its own clock (the range is put back between runs, untimed).
+template <class Gesture>
+void RunGesture(benchmark::State& state, Gesture gesture) {
+  const int n = static_cast<int>(state.range(0));
+  TKurvex& chart = SpeedTestChart(n);
+  chart.SetLayerRange(1, 0, -5, n, 5);
+  int step = 0;
+  for (auto _ : state) state.SetIterationTime(gesture(chart, n, step++) / 1e3);
+  chart.SetLayerRange(1, 0, -5, n, 5);
+}
+
+void BM_ZoomToOnePercent(benchmark::State& state) {
+  RunGesture(state, [](TKurvex& c, int n, int) { return bench::TimeZoomIn(c, n, 1e-2); });
+}
+void BM_ZoomToOneHundredthPercent(benchmark::State& state) {
+  RunGesture(state, [](TKurvex& c, int n, int) { return bench::TimeZoomIn(c, n, 1e-4); });
+}
+void BM_ZoomOutTenfold(benchmark::State& state) {
+  RunGesture(state, [](TKurvex& c, int n, int) { return bench::TimeZoomOut(c, n); });
+}
+void BM_PanStep(benchmark::State& state) {
+  RunGesture(state, [](TKurvex& c, int n, int step) { return bench::TimePanStep(c, n, step); });
+}
+
+void BM_Refill(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  TKurvex& chart = SpeedTestChart(10'000);  // a chart of its own: the refill replaces its data
+  chart.SetLayerRange(1, 0, -5, n, 5);
+  bench::SpeedTestValues(n);
+  for (auto _ : state) state.SetIterationTime(bench::TimeRefill(chart, n) / 1e3);
+  state.SetItemsProcessed(state.iterations() * n);
+}
+
 BENCHMARK(BM_Floor)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FloorInline)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Repaint)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
@@ -193,6 +278,13 @@ BENCHMARK(BM_RepaintWithBackground)
     ->Arg(kTiledImage)
     ->Arg(kAreaAndLabels)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintWithoutSummaries)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintWithGaps)->Args({10'000'000, 0})->Args({10'000'000, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoomToOnePercent)->Arg(10'000'000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoomToOneHundredthPercent)->Arg(10'000'000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoomOutTenfold)->Arg(10'000'000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PanStep)->Arg(10'000'000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Refill)->Arg(1'000'000)->Arg(10'000'000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -142,6 +142,9 @@ class TControl : public TComponent {
   virtual void MouseLeave();
   virtual bool MouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
   virtual void Click();
+  // Forgets a left press on this control: the next left release is no click (used when the
+  // real release went elsewhere).
+  void CancelClick() { clicked_ = false; }
 
   // The keys a control wants for itself (dlgcWantArrows, dlgcWantTab, as flags).
   virtual int DialogCode() const { return 0; }

@@ -99,6 +99,16 @@ void MouseInput::Release(TWinControl& window, TPoint p, TMouseButton button, TSh
   if (capture_ == nullptr) SetHover(window.ControlAtPos(p));
 }
 
+void MouseInput::ReleaseLostButtons(TWinControl& window, TPoint p, TShiftState down, TShiftState modifiers) {
+  for (TMouseButton button : {TMouseButton::mbLeft, TMouseButton::mbRight, TMouseButton::mbMiddle}) {
+    const TShiftStateItem item = ButtonItem(button);
+    if (!held_.Contains(item) || down.Contains(item)) continue;
+    // Released elsewhere: the gesture ends here, but nobody clicked here.
+    if (capture_ != nullptr) capture_->CancelClick();
+    Release(window, p, button, modifiers);
+  }
+}
+
 bool MouseInput::Wheel(TWinControl& window, TPoint p, int delta, TShiftState modifiers) {
   TControl* target = capture_ != nullptr ? capture_ : window.ControlAtPos(p);
   const TShiftState shift = Modifiers(modifiers) + held_;

@@ -28,6 +28,11 @@ class MouseInput {
   // false calls MouseMove alone.
   void Move(TWinControl& window, TPoint p, TShiftState modifiers, bool raw_message = true);
   void Release(TWinControl& window, TPoint p, TMouseButton button, TShiftState modifiers);
+  // The window system's word on which buttons are down now (ssLeft, ssRight, ssMiddle): a
+  // button held here that it no longer reports lost its release (to a modal box opened in
+  // the middle of a drag, say), and is released at p now, so that no gesture goes on
+  // without its button.
+  void ReleaseLostButtons(TWinControl& window, TPoint p, TShiftState down, TShiftState modifiers);
   // Offers the wheel to the control under the pointer, then to its parents, until one
   // handles it. Returns whether one did.
   bool Wheel(TWinControl& window, TPoint p, int delta, TShiftState modifiers);

@@ -280,6 +280,7 @@ void TScale::Paint() {
     RenderScale(*target_canvas_, target_offset_.X, target_offset_.Y);
   } else {
     RenderScale(Canvas(), 0, 0);
+    Present();
   }
 }
 

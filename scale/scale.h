@@ -3,7 +3,8 @@
 // properties with their setters and defaults, the mapping of world values to pixels along
 // the axis, the tick list, and the hooks the chart uses to paint its axes into its own
 // bitmap (paint suspension, embedding, target canvas, ForcePaint). The drawing itself is
-// RenderScale (scale_paint.cpp).
+// RenderScale (scale_paint.cpp) over the tick walks (tick_engine.h); the mouse handling is
+// in scale_mouse.cpp.
 
 #include <array>
 #include <string>
@@ -11,8 +12,11 @@
 #include "common/color.h"
 #include "common/types.h"
 #include "platform/control.h"
+#include "platform/gfx/bitmap.h"
+#include "platform/gfx/canvas.h"
 #include "scale/dt_label.h"
 #include "scale/scale_events.h"
+#include "scale/tick_list.h"
 
 namespace kurvex {
 
@@ -120,6 +124,13 @@ class TScale : public TCustomControl {
   double PixelFactor() const { return pixel_factor_; }
   double PixelOffset() const { return pixel_offset_; }
 
+  bool IsHorizontal() const { return scale_type_ == TScaleType::sctXB || scale_type_ == TScaleType::sctXT; }
+  // The base line: y of a horizontal scale (H - MarginBottom - 1 for sctXB, MarginTop for
+  // sctXT), x of a vertical one (MarginLeft for sctYL, W - MarginRight - 1 for sctYR).
+  int BaseLine() const;
+  // The ticks of the last paint, in drawing order.
+  const TTickList& PaintedTicks() const { return painted_ticks_; }
+
   // Frame colours (set by ColorScheme).
   TColor FrameSimpleColor() const { return frame_simple_color_; }
   TColor FrameShadowColor() const { return frame_shadow_color_; }
@@ -132,6 +143,12 @@ class TScale : public TCustomControl {
   void Loaded() override;
   void Paint() override;
 
+  // The mouse pans and zooms the range (MouseAction maPan, maZoom, maZoomDrag); a double
+  // click switches between maPan and maZoom.
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void DblClick() override;
+
  protected:
   // An embedded scale that paints onto a target canvas keeps no window surface of its own
   // (the chart's 32 axes would otherwise hold 32 images of the chart's size).
@@ -140,12 +157,20 @@ class TScale : public TCustomControl {
   void UpdateOwnSurface();
 
   // Draws the scale on canvas with its origin offset (ox, oy): background, ticks, labels,
-  // caption and frame. Filled in by the tick engine; the paint gating and the choice of
-  // the canvas happen in Paint before it is called.
+  // caption and frame (scale_paint.cpp). The paint gating and the choice of the canvas
+  // happen in Paint before it is called.
   virtual void RenderScale(TCanvas& canvas, int ox, int oy);
+  // A transparent scale in its own window is painted over its parent's colour.
+  void PaintBackground(const TRect& region) override;
 
  private:
-  bool IsHorizontal() const { return scale_type_ == TScaleType::sctXB || scale_type_ == TScaleType::sctXT; }
+  // Ticks, labels and caption on canvas with the base line at b (shifted across the scale
+  // by the target offset on a transparent scale).
+  void RunTickEngine(TCanvas& canvas, int b);
+  void DrawCaption(TCanvas& canvas, int b);
+  void DrawBaseLine(TCanvas& canvas, int b);
+  // Whether the point lies where a drag pans or zooms the scale.
+  bool InActiveArea(int x, int y) const;
 
   std::string caption_;
   int caption_pos_x_ = 4;
@@ -184,6 +209,9 @@ class TScale : public TCustomControl {
   TCanvas* target_canvas_ = nullptr;
   TPoint target_offset_;
   bool reset_flag_ = true;
+  TTickList painted_ticks_;
+  Bitmap image_;  // the opaque scale is drawn here, then copied in one step
+  TCanvas image_canvas_{&image_};
 
  public:
   // Drag state of the mouse handling (press pixel and the range at the press).

@@ -7,7 +7,8 @@
 // attribute set is a record with every field except the four coordinates; sets are kept
 // once each in a table, and a list of runs says from which index on which set applies.
 // A polyline drawn with unchanging attributes therefore costs 16 bytes per item. Growing
-// allocates one chunk at a time and never copies the items already stored.
+// allocates one chunk at a time and never copies the items already stored. Each complete
+// block of 256 items gets its summary (block_summary.h) as its last item is appended.
 //
 // Capacity is the logical length of the array: it grows by the caller's step (AllocSize)
 // when an append finds the list full, and reads of indices at or above the item count but
@@ -20,6 +21,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "chart/model/block_summary.h"
 #include "chart/model/chart_item.h"
 
 namespace kurvex {
@@ -36,6 +38,14 @@ struct TItemRun {
   const double* Y1 = nullptr;
   const double* X2 = nullptr;
   const double* Y2 = nullptr;
+  // Summaries of the chunk that holds the run: Blocks[b] covers the 256 items from
+  // ChunkStart + 256 b and is valid for b < BlocksDone; Groups[g] covers blocks 16 g ..
+  // 16 g + 15 and Whole the chunk, each valid when all of its blocks are.
+  const TBlockSummary* Blocks = nullptr;
+  const TBlockSummary* Groups = nullptr;
+  const TBlockSummary* Whole = nullptr;
+  std::size_t ChunkStart = 0;
+  std::size_t BlocksDone = 0;
 
   // The full record of item First + k.
   TkxChartItem Item(std::size_t k) const {
@@ -55,6 +65,8 @@ class TKxItemContainer {
   static constexpr unsigned kChunkShift = 16;
   static constexpr std::size_t kChunkSize = std::size_t{1} << kChunkShift;
   static constexpr std::size_t kChunkMask = kChunkSize - 1;
+  static constexpr std::size_t kBlocksPerChunk = kChunkSize / TBlockSummary::kBlockSize;
+  static constexpr std::size_t kGroupsPerChunk = kBlocksPerChunk / TBlockSummary::kBlocksPerGroup;
 
   TKxItemContainer();
   ~TKxItemContainer();
@@ -148,6 +160,8 @@ class TKxItemContainer {
   void UpdateTail();
   void ReleaseChunks();
   void StartRun(std::uint32_t attr_id);
+  // Summarizes the block that ends at count_ (count_ a multiple of the block size).
+  void SummarizeLastBlock();
   // Index into runs_ of the run that holds item index (index < count_).
   std::size_t RunOf(std::size_t index) const;
 
@@ -163,11 +177,13 @@ class TKxItemContainer {
   std::size_t capacity_ = 0;
 
   // Write position: the last chunk's columns, the index of its first item, and limit_,
-  // the count at which the chunk is full or the capacity is reached (whichever is first).
+  // the count at which a block is complete or the capacity is reached (whichever is first).
   double* tail_x_ = nullptr;
   double* tail_y_ = nullptr;
   std::size_t chunk_start_ = 0;
   std::size_t limit_ = 0;
+  // Items whose blocks have their summaries (a multiple of the block size).
+  std::size_t summarized_ = 0;
 
   std::vector<Run> runs_;
   // Items per kind in every run but the last (the last one is counted on reading).

@@ -333,6 +333,34 @@ class TCustomKurvex : public TCustomControl {
   TRenderState* RenderState() const { return render_state_.get(); }
   void SetRenderState(TRenderState* state) { render_state_.reset(state); }
 
+  // ---- Mouse gestures (chart/interact) ----
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void DblClick() override;
+  void WMMouseMove(int X, int Y, TShiftState Keys) override;
+
+  // Two-corner selection. Arming it makes the next press (other than with the right button)
+  // the first corner; a rectangle follows the mouse and the release gives the second corner
+  // (state msFinished). A right press or release gives up (msNormal). Corners are control
+  // pixels; read them once the state is msFinished, e.g. in OnMouseUp.
+  void ArmCornerSelection();
+  // Back to msNormal; a rectangle being drawn is erased.
+  void CancelCornerSelection();
+  TCornerSelectState CornerSelectionState() const { return mouse_.CornerSelect; }
+  TPoint CornerSelectionFirst() const { return mouse_.FirstCorner; }
+  TPoint CornerSelectionSecond() const { return mouse_.SecondCorner; }
+
+  // The mouse trace: its points (0 .. MouseTraceCount - 1), and emptying it (repaints when
+  // AutoRedraw is True).
+  int MouseTraceCount() const { return mouse_.TraceCount; }
+  TMouseTracePoint MouseTracePoint(int Index) const;
+  void ClearMouseTrace();
+
+  // A paint has just copied an image over Region of the window: the XOR figures of a gesture
+  // in progress are drawn there again.
+  void RestoreWindowFigures(const TRect& Region);
+
   // ---- Events ----
   TMouseMoveInChartEvent OnMouseMoveInChart;
   TSelectRectEvent OnRubberBand;
@@ -405,14 +433,21 @@ class TCustomKurvex : public TCustomControl {
   // Geometry and scale controls.
   static int ClampMargin(int v);
   void ResizePlotBitmap();
-  void CopyPropsToScale(const TScaleProps& props, TScale& scale);
   void CopyLayerToScales(int layer);
   void SyncScaleControls();
   void ScalePropsChanged();
   void RecentreIsometric(int layer);
   void RecentreAllIsometric();
+  // Stores one layer's ranges (with the range rules and the history), copies them into its
+  // scale controls and updates the mapping.
   void ApplyRangeToLayer(int layer, double x1, double y1, double x2, double y2, bool record_history,
                          bool apply_limits);
+  // The storing part of ApplyRangeToLayer and ApplyLayerRange: one layer, or one layer and
+  // the layers it controls (returned as a bit per layer number).
+  void StoreLayerRange(int layer, double x1, double y1, double x2, double y2, bool record_history,
+                       bool apply_limits);
+  std::uint32_t StoreJointRanges(int layer, double x_low, double y_low, double x_high, double y_high,
+                                 bool record_history, bool apply_limits);
   void ApplyLimits(double& lo, double& hi, long double lower, long double upper, bool pan) const;
   void SetOneLayerRange(int layer, double x1, double y1, double x2, double y2);
   friend class TJointLayers;

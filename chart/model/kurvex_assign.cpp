@@ -70,6 +70,9 @@ void TCustomKurvex::Assign(const TPersistent& Source) {
   pan_grid_offs_x_ = from->pan_grid_offs_x_;
   pan_grid_offs_y_ = from->pan_grid_offs_y_;
   mouse_ = from->mouse_;
+  // The figures shown on the source's window are not on this one.
+  mouse_.Figure = TWindowFigure::None;
+  mouse_.SelectRectShown = false;
   standard_layout_ = from->standard_layout_;
   current_layer_ = from->current_layer_;
   reserved_ = from->reserved_;

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "chart/model/configure_scale.h"
 #include "chart/model/kurvex.h"
 #include "common/errors.h"
 
@@ -114,6 +115,16 @@ void TCustomKurvex::ApplyLayerRange(int Layer, double XLow, double YLow, double 
     throw EKPXKurvexError("Layer " + std::to_string(Layer) + " is out of range (1..16)");
   }
   PaintHoldScope hold(*this, paint_hold_);
+  const std::uint32_t stored = StoreJointRanges(Layer, XLow, YLow, XHigh, YHigh, RecordHistory, ApplyLimits);
+  for (int n = 1; n <= kLayers; ++n) {
+    if ((stored >> n & 1U) != 0) CopyLayerToScales(n);
+  }
+  UpdateTransforms();
+  hold.Release();
+}
+
+std::uint32_t TCustomKurvex::StoreJointRanges(int Layer, double XLow, double YLow, double XHigh, double YHigh,
+                                              bool RecordHistory, bool ApplyLimits) {
   const TJointLayers& joints = *joint_layers_;
   // A controlled axis cannot be moved by itself.
   if (joints.XControlledBy(Layer) != Layer) {
@@ -124,16 +135,18 @@ void TCustomKurvex::ApplyLayerRange(int Layer, double XLow, double YLow, double 
     YLow = y_props_[Layer]->RangeLow();
     YHigh = y_props_[Layer]->RangeHigh();
   }
-  ApplyRangeToLayer(Layer, XLow, YLow, XHigh, YHigh, RecordHistory, ApplyLimits);
+  StoreLayerRange(Layer, XLow, YLow, XHigh, YHigh, RecordHistory, ApplyLimits);
+  std::uint32_t stored = 1U << Layer;
   for (int i = 1; i <= kLayers; ++i) {
     if (i == Layer) continue;
     const int kx = joints.XControlledBy(i);
     const int ky = joints.YControlledBy(i);
     if (kx != Layer && ky != Layer) continue;
-    ApplyRangeToLayer(i, x_props_[kx]->RangeLow(), y_props_[ky]->RangeLow(), x_props_[kx]->RangeHigh(),
-                      y_props_[ky]->RangeHigh(), true, false);
+    StoreLayerRange(i, x_props_[kx]->RangeLow(), y_props_[ky]->RangeLow(), x_props_[kx]->RangeHigh(),
+                    y_props_[ky]->RangeHigh(), true, false);
+    stored |= 1U << i;
   }
-  hold.Release();
+  return stored;
 }
 
 void TCustomKurvex::ApplyLimits(double& lo, double& hi, long double lower, long double upper, bool pan) const {
@@ -160,6 +173,13 @@ void TCustomKurvex::ApplyLimits(double& lo, double& hi, long double lower, long 
 
 void TCustomKurvex::ApplyRangeToLayer(int layer, double x1, double y1, double x2, double y2, bool record_history,
                                       bool apply_limits) {
+  StoreLayerRange(layer, x1, y1, x2, y2, record_history, apply_limits);
+  CopyLayerToScales(layer);
+  UpdateTransforms();
+}
+
+void TCustomKurvex::StoreLayerRange(int layer, double x1, double y1, double x2, double y2, bool record_history,
+                                    bool apply_limits) {
   if (apply_limits &&
       (limit_low_x_ != 0 || limit_low_y_ != 0 || limit_high_x_ != 0 || limit_high_y_ != 0)) {
     ApplyLimits(x1, x2, limit_low_x_, limit_high_x_, IsPanX(mouse_action_));
@@ -184,9 +204,7 @@ void TCustomKurvex::ApplyRangeToLayer(int layer, double x1, double y1, double x2
   };
   store(*x_props_[layer], x1, x2);
   store(*y_props_[layer], y1, y2);
-  CopyLayerToScales(layer);
   if (record_history && changed) StoreRangeHistory();
-  UpdateTransforms();
 }
 
 void TCustomKurvex::SetRangeLimits(long double LowX, long double LowY, long double HighX, long double HighY) {
@@ -252,48 +270,12 @@ void TCustomKurvex::SetIsometric(bool v) {
 
 // ---- Scale controls ----
 
-void TCustomKurvex::CopyPropsToScale(const TScaleProps& p, TScale& s) {
-  s.SetScaleType(p.ScaleType());
-  switch (p.ScaleType()) {
-    case TScaleType::sctXB:
-      s.SetMarginBottom(p.ScalePos() + Height() - margin_top_ - 1);
-      break;
-    case TScaleType::sctXT:
-      s.SetMarginTop(p.ScalePos() + Height() - margin_bottom_ - shadow_width_);
-      break;
-    case TScaleType::sctYL:
-      s.SetMarginLeft(p.ScalePos() + Width() - margin_right_ - shadow_width_);
-      break;
-    case TScaleType::sctYR:
-      s.SetMarginRight(p.ScalePos() + Width() - margin_left_ - 1);
-      break;
-  }
-  s.SetRange(p.RangeHigh(), p.RangeLow());
-  s.SetVisible(p.Visible());
-  s.SetCaption(p.Caption());
-  s.SetCaptionPosX(p.CaptionPosX());
-  s.SetCaptionPosY(p.CaptionPosY());
-  s.SetCaptionAlignment(p.CaptionAlignment());
-  s.SetCaptionAnchor(p.CaptionAnchor());
-  s.SetColorScale(p.ColorScale());
-  // The label type first: its setter changes the decimals and the logarithmic flag, which
-  // must end up as the axis setting has them.
-  s.SetLabelType(p.LabelType());
-  s.SetDecPlaces(p.DecPlaces());
-  s.SetLogarithmic(p.Logarithmic());
-  s.SetShortTicks(p.ShortTicks());
-  s.SetMinTicks(p.MinTicks());
-  s.SetScaleInscript(p.ScaleInscript());
-  s.SetUserTickText(p.UserTickText());
-  s.Font().Assign(p.Font());
-  s.DateFormat().Assign(p.DateFormat());
-}
-
 void TCustomKurvex::CopyLayerToScales(int layer) {
   TScale& xs = *x_scales_[layer];
   TScale& ys = *y_scales_[layer];
-  CopyPropsToScale(*x_props_[layer], xs);
-  CopyPropsToScale(*y_props_[layer], ys);
+  const TPlotGeometry g = Geometry();
+  ConfigureScale(xs, *x_props_[layer], g);
+  ConfigureScale(ys, *y_props_[layer], g);
   xs.SetMarginLeft(margin_left_);
   xs.SetMarginRight(margin_right_ + shadow_width_ - 1);
   ys.SetMarginTop(margin_top_);
@@ -305,16 +287,18 @@ void TCustomKurvex::SyncScaleControls() {
   for (int n = 1; n <= kLayers; ++n) CopyLayerToScales(n);
 }
 
-// Any change of an axis setting: the scale controls follow, every layer's range is applied
-// again so that controlled layers follow their controllers, and the chart paints once.
+// Any change of an axis setting: every layer's range is applied again so that controlled
+// layers follow their controllers, then each scale control is brought up to date once and
+// the chart paints once.
 void TCustomKurvex::ScalePropsChanged() {
   PaintHoldScope hold(*this, paint_hold_);
-  SyncScaleControls();
   for (int n = 1; n <= kLayers; ++n) {
     const TScaleProps& x = *x_props_[n];
     const TScaleProps& y = *y_props_[n];
-    ApplyLayerRange(n, x.RangeLow(), y.RangeLow(), x.RangeHigh(), y.RangeHigh(), false, false);
+    StoreJointRanges(n, x.RangeLow(), y.RangeLow(), x.RangeHigh(), y.RangeHigh(), false, false);
   }
+  SyncScaleControls();
+  UpdateTransforms();
   hold.Release();
 }
 

@@ -15,6 +15,8 @@ namespace kurvex {
 
 enum class TZoomWindowState : std::uint8_t { zsNormal, zsDrawWin };
 enum class TCornerSelectState : std::uint8_t { msNormal, msFirstCorner, msRectDraw, msFinished };
+// The XOR figure of a zoom window, rubber band or selection rectangle shown on the window.
+enum class TWindowFigure : std::uint8_t { None, Line, Rect };
 
 // One point of the mouse trace (world values of the chart's current layer).
 struct TMouseTracePoint {
@@ -37,6 +39,9 @@ struct TMouseState {
   std::array<LayerStart, 17> Start{};
   TPoint StartCorner;
   TPoint CurrentCorner;
+  // What is drawn from StartCorner to CurrentCorner on the window now; a paint over it draws
+  // it again, so that the next XOR draw erases it instead of leaving a copy behind.
+  TWindowFigure Figure = TWindowFigure::None;
   TPoint LastMouse;
   bool SwallowDoubleClick = false;
   int DraggedCrossHair = 0;  // 1..4 once chosen
@@ -46,6 +51,7 @@ struct TMouseState {
   TPoint FirstCorner;
   TPoint SelectCurrentCorner;
   TPoint SecondCorner;
+  bool SelectRectShown = false;  // FirstCorner..SelectCurrentCorner is drawn on the window
   // The trace: room for kTraceCapacity points, TraceCount of them in use.
   std::vector<TMouseTracePoint> Trace = std::vector<TMouseTracePoint>(kTraceCapacity);
   int TraceCount = 0;

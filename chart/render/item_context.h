@@ -112,6 +112,10 @@ int RoundInt(double v);
 void DrawItem(const TItemContext& ctx, const TkxChartItem& item, const TLongTextArray& texts, bool is_annotation,
               int index);
 
+// Whether drawing a line-to item with these attributes would only append its point to the
+// pending path: its pen width and line attributes are those the canvas has.
+bool LineToOnlyAppends(const TItemContext& ctx, const TkxChartItem& attrs);
+
 // Draws mark type t (low 8 bits) centred on canvas pixel (x, y) with the canvas's pen.
 void DrawMark(TCanvas& canvas, int type, int x, int y);
 

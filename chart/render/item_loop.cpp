@@ -33,11 +33,19 @@ void DrawItemList(const TItemContext& ctx, const TListPass& pass) {
       pass.OnBeforeRenderChartItem != nullptr && *pass.OnBeforeRenderChartItem ? pass.OnBeforeRenderChartItem : nullptr;
   auto cursor = pass.Items->Runs();
   TItemRun run;
-  while (cursor.Next(run)) {
+  bool have = cursor.Next(run);
+  while (have) {
     const TkxChartItem& attrs = *run.Attrs;
-    if (!Shown(pass, attrs)) continue;
+    if (!Shown(pass, attrs)) {
+      have = cursor.Next(run);
+      continue;
+    }
     if (handler == nullptr && attrs.Kind == ItemKind::LineTo && WorldPoint(attrs.CoordMode)) {
-      DrawLineToRun(ctx, run, *pass.Texts, pass.IsAnnotation);
+      // The runs that continue this one into the next chunks form one polyline.
+      std::vector<TItemRun>& runs = ctx.State->LineRuns;
+      runs.assign(1, run);
+      while ((have = cursor.Next(run)) && run.Attrs == runs.front().Attrs) runs.push_back(run);
+      DrawLineToRuns(ctx, runs, *pass.Texts, pass.IsAnnotation);
       continue;
     }
     for (std::size_t k = 0; k < run.Count; ++k) {
@@ -47,6 +55,7 @@ void DrawItemList(const TItemContext& ctx, const TListPass& pass) {
       if (handler != nullptr) (*handler)(ctx.Sender, item, index, pass.IsAnnotation);
       DrawItem(ctx, item, *pass.Texts, pass.IsAnnotation, index);
     }
+    have = cursor.Next(run);
   }
   ctx.Path().FlushPath(ctx.C());
 }

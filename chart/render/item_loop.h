@@ -3,6 +3,7 @@
 // DrawItem; runs of line-to items take a fast path when no handler is assigned.
 
 #include <array>
+#include <span>
 
 #include "chart/model/item_store.h"
 #include "chart/render/item_context.h"
@@ -25,9 +26,11 @@ struct TListPass {
 // Draws every item of the pass that its filters show, in index order.
 void DrawItemList(const TItemContext& ctx, const TListPass& pass);
 
-// The fast path for a run of line-to items sharing one attribute set with world
-// coordinates: the first item goes through DrawItem (pen width, line attributes), every
+// The fast path for a polyline of line-to items sharing one attribute set with world
+// coordinates, given as its runs (one per chunk of the store): the first item goes through
+// DrawItem (pen width, line attributes) unless it only continues the pending path, every
 // further point is mapped straight from the stored columns into the path buffer.
-void DrawLineToRun(const TItemContext& ctx, const TItemRun& run, const TLongTextArray& texts, bool is_annotation);
+void DrawLineToRuns(const TItemContext& ctx, std::span<const TItemRun> runs, const TLongTextArray& texts,
+                    bool is_annotation);
 
 }  // namespace kurvex

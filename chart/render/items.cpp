@@ -73,6 +73,12 @@ void DrawLineTo(const TItemContext& ctx, const TkxChartItem& it, const TItemColo
 
 }  // namespace items
 
+bool LineToOnlyAppends(const TItemContext& ctx, const TkxChartItem& attrs) {
+  const TColor pen = ctx.Monochrome ? clBlack : attrs.Color;
+  const TColor brush = ctx.Monochrome ? clWhite : attrs.FillColor;
+  return attrs.LineWidth == ctx.Cache().CachedPenWidth && !ctx.LineAttributesDiffer(pen, attrs.PenStyle, brush);
+}
+
 void DrawItem(const TItemContext& ctx, const TkxChartItem& item, const TLongTextArray& texts, bool is_annotation,
               int index) {
   using namespace items;

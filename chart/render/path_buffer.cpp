@@ -72,14 +72,12 @@ void TPathBuffer::NextColumn(TCanvas& canvas, TPoint p) {
   column_.Open(p);
 }
 
-// Emits the open column as first point, extremes and last point. A chain from F through
-// the extremes to L paints the span [low, high]; L itself is painted when the chain leaves
-// it before coming back, which the order of the extremes decides: with L the highest value
+// The open column as first point, extremes and last point. A chain from F through the
+// extremes to L paints the span [low, high]; L itself is painted when the chain leaves it
+// before coming back, which the order of the extremes decides: with L the highest value
 // and painted, the chain goes up to it, down to the lowest and up again, and unpainted it
 // goes down first and ends on L.
-void TPathBuffer::CloseColumn(TCanvas& canvas) {
-  const TColumnRun& c = column_;
-  const int x = c.X;
+int ReducedColumn(const TColumnRun& c, TPoint points[4]) {
   const int last = c.Last;
   int chain[4];
   int n = 0;
@@ -99,13 +97,32 @@ void TPathBuffer::CloseColumn(TCanvas& canvas) {
     }
     chain[n++] = last;
   }
-  int previous = chain[0];
-  AppendRaw(canvas, Point(x, previous));
+  int count = 0;
+  points[count++] = Point(c.X, chain[0]);
   for (int k = 1; k < n; ++k) {
-    if (chain[k] == previous) continue;
-    previous = chain[k];
-    AppendRaw(canvas, Point(x, previous));
+    if (chain[k] != points[count - 1].Y) points[count++] = Point(c.X, chain[k]);
   }
+  return count;
+}
+
+void TPathBuffer::CloseColumn(TCanvas& canvas) {
+  TPoint points[4];
+  const int n = ReducedColumn(column_, points);
+  for (int k = 0; k < n; ++k) AppendRaw(canvas, points[k]);
+}
+
+void TPathBuffer::Splice(TCanvas& canvas, const TColumnRun& head, std::span<const TPoint> closed,
+                         const TColumnRun* tail) {
+  if (head.X == column_.X) {
+    column_.Append(head);
+  } else {
+    CloseColumn(canvas);
+    column_ = head;
+  }
+  if (tail == nullptr) return;
+  CloseColumn(canvas);
+  for (const TPoint p : closed) AppendRaw(canvas, p);
+  column_ = *tail;
 }
 
 }  // namespace kurvex

@@ -12,8 +12,10 @@
 // highest, in an order that paints the last point exactly when the full chain does. Styled,
 // wide and XOR pens are not reduced; their every segment reaches the canvas.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "common/geometry.h"
 
@@ -52,7 +54,41 @@ struct TColumnRun {
       HighLeft = false;
     }
   }
+
+  // Adds a chain of points of this column known only by its lowest and highest y and its
+  // last point. That is exact when the chain is flat (it adds as one point), or when its
+  // last point is neither the column's new lowest nor its new highest value: then the chain
+  // has left both extremes, and the flags of an extreme matter only while the chain ends on
+  // it.
+  bool CanAddSpan(int lo, int hi, int last) const {
+    return lo == hi || (last != std::min(Low, lo) && last != std::max(High, hi));
+  }
+  void AddSpan(int lo, int hi, int last) {
+    if (lo == hi) {
+      Add(lo);
+      return;
+    }
+    Low = std::min(Low, lo);
+    High = std::max(High, hi);
+    Last = last;
+    LowLeft = HighLeft = true;
+  }
+
+  // Continues this column with the chain of another one in the same pixel column. An
+  // extreme has been left when either part left it while it was the extreme of both, or
+  // the step from this chain's last point to the other's first leaves it.
+  void Append(const TColumnRun& b) {
+    const int low = std::min(Low, b.Low), high = std::max(High, b.High);
+    LowLeft = (Low == low && LowLeft) || (b.Low == low && b.LowLeft) || (Last == low && b.First != low);
+    HighLeft = (High == high && HighLeft) || (b.High == high && b.HighLeft) || (Last == high && b.First != high);
+    Low = low;
+    High = high;
+    Last = b.Last;
+  }
 };
+
+// The points a closed column reduces to (2 to 4, in chain order, no two alike in a row).
+int ReducedColumn(const TColumnRun& c, TPoint points[4]);
 
 class TPathBuffer {
  public:
@@ -110,6 +146,16 @@ class TPathBuffer {
     column_ = column;
   }
 
+  // For the reducing fast paths (run_reducer.cpp): whether the pending polyline is being
+  // reduced, its open column, and moving on to a point of another column.
+  bool Reducing() const { return pending_ && reducing_; }
+  TColumnRun& OpenColumn() { return column_; }
+  void NextColumn(TCanvas& canvas, TPoint p);
+  // Continues the reduced polyline with a stretch reduced elsewhere (on the render worker):
+  // its first column head, then, when the stretch left that column, the points of the
+  // columns it closed and its open column tail.
+  void Splice(TCanvas& canvas, const TColumnRun& head, std::span<const TPoint> closed, const TColumnRun* tail);
+
   // Draws the pending points (Polyline), moves the canvas pen to the last one and makes it
   // CurrentPoint. Nothing happens when no point is pending.
   void FlushPath(TCanvas& canvas);
@@ -128,7 +174,6 @@ class TPathBuffer {
   void AppendRaw(TCanvas& canvas, TPoint p);
   void DrawBatch(TCanvas& canvas);
   void CloseColumn(TCanvas& canvas);
-  void NextColumn(TCanvas& canvas, TPoint p);
 
   TPoint path_points_[kCapacity];
   int path_count_ = 0;

@@ -156,7 +156,9 @@ void TCustomKurvex::RenderData(TCanvas& canvas, int ox, int oy, bool monochrome,
 void TCustomKurvex::PresentBitmap(int X, int Y, TCanvas& canvas, Bitmap& source) {
   render::DrawCrossHairs(*this, source, X, Y);
   canvas.Draw(X, Y, source);
-  Present(Rect(X, Y, X + source.Width(), Y + source.Height()));
+  const TRect region = Rect(X, Y, X + source.Width(), Y + source.Height());
+  if (&canvas == &Canvas()) RestoreWindowFigures(region);
+  Present(region);
 }
 
 void TCustomKurvex::RefreshPlotArea() {

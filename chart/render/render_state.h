@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "chart/render/background_image.h"
+#include "chart/model/item_store.h"
+#include "chart/render/column_sink.h"
+#include "chart/render/column_walk.h"
 #include "chart/render/path_buffer.h"
 #include "common/color.h"
 #include "common/types.h"
@@ -47,11 +50,29 @@ class TMarkOccupancy {
   std::vector<std::int64_t> cells_;
 };
 
+// The fast paths of the repaint beyond the column reduction of the path buffer. They paint
+// exactly what the plain paths paint; tests and benchmarks switch them off to compare.
+struct TFastPaths {
+  bool Summaries = true;                  // whole blocks in a column, blocks off the canvas
+  TWalkKernel Kernel = BestWalkKernel();  // per-point mapping
+  // Polylines with at least this many points to map one by one (an estimate from the chunk
+  // summaries: points of chunks that are on the canvas and too sparse to be taken in whole
+  // blocks) are reduced in two halves, the second on the render worker. A thread hand-off
+  // costs about as much as mapping some ten thousand points, more on a busy machine.
+  static constexpr std::size_t kNever = static_cast<std::size_t>(-1);
+  std::size_t SecondCoreFrom = std::size_t{1} << 20;
+};
+
 struct TRenderState {
   TCanvasCache Cache;
   TPathBuffer Path;
   TMarkOccupancy Occupancy;
   TBackgroundImageCache BackgroundImage;
+  TFastPaths Fast;
+  // Kept between renders for their memory: the runs of one polyline, and the half of it
+  // that the render worker reduces.
+  std::vector<TItemRun> LineRuns;
+  TColumnHalf SecondHalf;
 };
 
 }  // namespace kurvex

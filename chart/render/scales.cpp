@@ -1,26 +1,20 @@
 // The chart's 32 axes, drawn by their scale controls into the control image.
 
+#include "chart/model/configure_scale.h"
 #include "chart/render/pipeline_steps.h"
 
 namespace kurvex::render {
 
-namespace {
-
-// Brings one scale control up to date with its property object before it draws. The chart
-// already copies every property object into its control whenever one changes (and on
-// resize, reset and load), so nothing is left to copy here yet; placing each axis on the
-// plot edge before it draws will go here.
-void ConfigureScale(TCustomKurvex& /*chart*/, TScale& /*scale*/, const TScaleProps& /*props*/) {}
-
-}  // namespace
-
 void DrawScales(TCustomKurvex& chart) {
+  // Each control is configured from its axis setting right before it draws, so that the
+  // axis shows the setting as it is now, whatever was done to the control since.
+  const TPlotGeometry g = chart.Geometry();
   for (int n = 1; n <= TCustomKurvex::kLayers; ++n) {
-    ConfigureScale(chart, chart.ScaleX(n), chart.ScaleXProps(n));
+    ConfigureScale(chart.ScaleX(n), chart.ScaleXProps(n), g);
     chart.ScaleX(n).ForcePaint();
   }
   for (int n = 1; n <= TCustomKurvex::kLayers; ++n) {
-    ConfigureScale(chart, chart.ScaleY(n), chart.ScaleYProps(n));
+    ConfigureScale(chart.ScaleY(n), chart.ScaleYProps(n), g);
     chart.ScaleY(n).ForcePaint();
   }
 }

@@ -6,14 +6,19 @@
 //    major-axis step the minor coordinate is the exact one rounded, a half to the smaller).
 //  - Polyline draws all segments as by LineTo, does not paint the last point, leaves PenPos.
 //  - Rectangle(x1, y1, x2, y2) with a visible pen outlines x1..x2-1, y1..y2-1 and fills the
-//    inside with the brush; with psClear the fill covers x1..x2-2, y1..y2-2.
+//    inside with the brush; with psClear the fill covers x1..x2-2, y1..y2-2. The outline is
+//    the closed path of lines from (x2-1, y1) counter-clockwise (a 1 x 1 box paints nothing).
+//  - Ellipse(x1, y1, x2, y2) outlines the thin 8-connected curve through the centres of the
+//    box's edge pixels (figure_rows.h) and fills what it encloses.
 //  - Styled 1-pixel pens repeat dash/dot patterns; the gaps take the brush colour while the
-//    brush is solid and are left alone while it is clear. Wider pens draw solid, round-ended.
+//    brush is solid and are left alone while it is clear. Wider pens draw solid; their ends
+//    and joins are the pen's disc (the ellipse of the pen's width).
 //  - Nothing is ever written outside the bitmap or the clip rectangle, whatever the
 //    coordinates (any 32-bit value).
 //  - Figures take their corners in either order. The pen mode applies to figure fills and
-//    dash gaps too; text and FillRect always copy. Dash patterns follow lines, polylines and
-//    the outlines of rectangles and polygons; ellipse and arc outlines are drawn solid.
+//    dash gaps too; text and FillRect always copy. Dash patterns run along lines, polylines
+//    and the outlines of every figure; on ellipses they start at the east and run
+//    counter-clockwise, on arcs at the arc's start.
 //  - StretchDraw into a rectangle with Right < Left (or Bottom < Top) mirrors the bitmap.
 // All coordinates are relative to the origin (SetOrigin), which lets a windowless control
 // draw on its parent's surface at its own position.
@@ -92,6 +97,9 @@ class TCanvas {
   void SetOrigin(int x, int y) { origin_ = Point(x, y); }
   void SetClipRect(const TRect& device_rect);
   void ResetClip();
+  // The clip rectangle as set (normalised), and whether one is set.
+  bool HasClipRect() const { return has_clip_; }
+  TRect ClipRect() const { return clip_; }
 
   void MoveTo(int x, int y) { pen_pos_ = Point(x, y); }
   void LineTo(int x, int y);
@@ -102,7 +110,8 @@ class TCanvas {
   void FillRect(const TRect& r);  // brush only, covers Left..Right-1, Top..Bottom-1
   void Ellipse(int x1, int y1, int x2, int y2);
   // Counter-clockwise from the direction of (x3, y3) to the direction of (x4, y4), seen from
-  // the centre of the box (x1, y1, x2, y2).
+  // the centre of the box (x1, y1, x2, y2): the outline pixels of Ellipse in directions from
+  // the start up to but not including the end (like a line, without its end pixel).
   void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
 
   void SetPixel(int x, int y, TColor color);

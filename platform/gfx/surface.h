@@ -44,6 +44,8 @@ struct Scratch {
   std::vector<DevicePoint> points;  // device copies of the caller's points
   std::vector<DevicePoint> closed;  // a closed path with its first point repeated
   std::vector<std::int64_t> columns;  // source columns of a stretched copy
+  std::vector<std::int64_t> disc;     // first and last column of each row of a wide pen's disc,
+  int disc_width = 0;                 // ... for a pen of this width
 };
 
 // Fills device rows top..bottom-1, columns left..right-1 (clipped) with one colour.

@@ -78,6 +78,14 @@ TShiftState ToModifiers(Qt::KeyboardModifiers modifiers) {
   return s;
 }
 
+TShiftState ToButtons(Qt::MouseButtons buttons) {
+  TShiftState s;
+  if (buttons & Qt::LeftButton) s.Include(TShiftStateItem::ssLeft);
+  if (buttons & Qt::RightButton) s.Include(TShiftStateItem::ssRight);
+  if (buttons & Qt::MiddleButton) s.Include(TShiftStateItem::ssMiddle);
+  return s;
+}
+
 void InstallFontSubstitutions() {
   for (const char* desktop : {"Arial", "MS Sans Serif", "Microsoft Sans Serif", "Helvetica"}) {
     QFont::insertSubstitution(desktop, "Liberation Sans");

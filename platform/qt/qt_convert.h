@@ -30,6 +30,8 @@ QCursor ToQCursor(TCursor cursor);
 
 TMouseButton ToMouseButton(Qt::MouseButton button);
 TShiftState ToModifiers(Qt::KeyboardModifiers modifiers);
+// The buttons held, as ssLeft, ssRight, ssMiddle.
+TShiftState ToButtons(Qt::MouseButtons buttons);
 
 // Makes the desktop family names of stored layouts find the installed free families that
 // share their metrics, as the canvas's fonts do.

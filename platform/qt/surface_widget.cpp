@@ -75,9 +75,13 @@ void SurfaceWidget::mouseDoubleClickEvent(QMouseEvent* event) { Press(event, tru
 void SurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
   const TPoint p = ToPoint(event->position());
   const TShiftState modifiers = ToModifiers(event->modifiers());
+  const TShiftState down = ToButtons(event->buttons());
   // What a window receives is the raw move message; the control's handler of it runs the
   // ordinary move handling.
-  Application().Guard([&] { MouseInput::Instance().Move(control_, p, modifiers, true); });
+  Application().Guard([&] {
+    MouseInput::Instance().ReleaseLostButtons(control_, p, down, modifiers);
+    MouseInput::Instance().Move(control_, p, modifiers, true);
+  });
   event->accept();
 }
 

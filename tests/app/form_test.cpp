@@ -11,6 +11,7 @@
 #include "app_test_support.h"
 #include "chart/model/chart_item.h"
 #include "common/random.h"
+#include "golden_image.h"
 
 namespace kurvex {
 namespace {
@@ -215,6 +216,16 @@ TEST(SpeedTestForm, FirstRunDrawsTheSameNoiseAfterEveryStartUp) {
   EXPECT_NE(first, second_run);
   // Same shape, other noise: the differences stay below the noise amplitude.
   for (std::size_t i = 0; i < first.size(); ++i) EXPECT_LT(std::abs(first[i] - second_run[i]), 1.0);
+}
+
+// The chart as the stored layout has it after a run of 1,000 points: both axes of layer 1
+// with their labels clear of the plot frame and of each other, the dotted silver grid on
+// the x axis's ticks and at every y unit, the curve over it.
+TEST(SpeedTestForm, AThousandPointsWithTheAxesAndTheDottedGrid) {
+  OpenForm form;
+  InitSharedHelpers();
+  RunSpeedTest(*form->Kurvex1, 1000);
+  ExpectMatchesGolden(form->Kurvex1->Surface(), "app/speed_test_chart_1000");
 }
 
 }  // namespace

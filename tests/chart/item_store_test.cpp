@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 #include <random>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "chart/model/item_store.h"
@@ -154,6 +156,105 @@ TEST(ItemStore, PolylineWithConstantAttributesIsOneRunPerChunk) {
   EXPECT_EQ(run.Count, 10u);
   EXPECT_EQ(run.X1[0], 10.0);
   EXPECT_FALSE(part.Next(run));
+}
+
+// The summary a block of points must have: extremes, last y and where the y extremes first
+// occur, or unusable with any NaN or infinity among them.
+TBlockSummary Expected(const double* xs, const double* ys, std::size_t n) {
+  TBlockSummary s;
+  s.XMin = s.XMax = xs[0];
+  s.YMin = s.YMax = ys[0];
+  for (std::size_t i = 0; i < n; ++i) {
+    if (!std::isfinite(xs[i]) || !std::isfinite(ys[i])) return TBlockSummary{};
+    s.XMin = std::min(s.XMin, xs[i]);
+    s.XMax = std::max(s.XMax, xs[i]);
+    s.YMin = std::min(s.YMin, ys[i]);
+    s.YMax = std::max(s.YMax, ys[i]);
+  }
+  s.YLast = ys[n - 1];
+  s.YMinAt = static_cast<std::uint32_t>(std::find(ys, ys + n, s.YMin) - ys);
+  s.YMaxAt = static_cast<std::uint32_t>(std::find(ys, ys + n, s.YMax) - ys);
+  return s;
+}
+
+void ExpectSameSummary(const TBlockSummary& got, const TBlockSummary& want, const std::string& where) {
+  ASSERT_EQ(got.Usable(), want.Usable()) << where;
+  if (!want.Usable()) return;
+  EXPECT_EQ(got.XMin, want.XMin) << where;
+  EXPECT_EQ(got.XMax, want.XMax) << where;
+  EXPECT_EQ(got.YMin, want.YMin) << where;
+  EXPECT_EQ(got.YMax, want.YMax) << where;
+  EXPECT_EQ(got.YLast, want.YLast) << where;
+  EXPECT_EQ(got.YMinAt, want.YMinAt) << where;
+  EXPECT_EQ(got.YMaxAt, want.YMaxAt) << where;
+}
+
+// Checks every summary the runs of a list offer against its points.
+void ExpectSummariesMatchPoints(const TKxItemContainer& items, const std::vector<double>& xs,
+                                const std::vector<double>& ys) {
+  constexpr std::size_t kBlock = TBlockSummary::kBlockSize;
+  constexpr std::size_t kGroup = kBlock * TBlockSummary::kBlocksPerGroup;
+  TItemRun run;
+  for (auto cursor = items.Runs(); cursor.Next(run);) {
+    const std::size_t complete = items.Count() / kBlock;  // blocks whose last item exists
+    const std::size_t chunk_blocks = run.ChunkStart / kBlock;
+    EXPECT_EQ(run.BlocksDone, std::min(complete - std::min(complete, chunk_blocks), TKxItemContainer::kBlocksPerChunk));
+    for (std::size_t b = 0; b < run.BlocksDone; ++b) {
+      const std::size_t first = run.ChunkStart + b * kBlock;
+      ExpectSameSummary(run.Blocks[b], Expected(&xs[first], &ys[first], kBlock), "block at " + std::to_string(first));
+      if ((b + 1) % TBlockSummary::kBlocksPerGroup == 0) {
+        const std::size_t g = b / TBlockSummary::kBlocksPerGroup;
+        const std::size_t start = run.ChunkStart + g * kGroup;
+        ExpectSameSummary(run.Groups[g], Expected(&xs[start], &ys[start], kGroup), "group at " + std::to_string(start));
+      }
+    }
+    if (run.BlocksDone == TKxItemContainer::kBlocksPerChunk) {
+      ExpectSameSummary(*run.Whole, Expected(&xs[run.ChunkStart], &ys[run.ChunkStart], kChunk), "chunk");
+    }
+  }
+}
+
+TEST(ItemStore, BlockSummariesFollowAppendsCopiesAndClears) {
+  std::mt19937_64 rng(5);
+  std::normal_distribution<double> value(0, 1e3);
+  std::uniform_int_distribution<int> pct(0, 99999);
+  const double odd[] = {std::nan(""), INFINITY, -INFINITY};
+  TKxItemContainer items;
+  std::vector<double> xs, ys;
+  TkxChartItem attrs;
+  attrs.Kind = ItemKind::LineTo;
+  // Appends of single points and of whole records, with a step that is no block multiple,
+  // and attribute changes that split blocks into runs; checked along the way.
+  for (const std::size_t n : {std::size_t{300}, std::size_t{5000}, 2 * kChunk + 777}) {
+    while (xs.size() < n) {
+      const int r = pct(rng);
+      // Few distinct y values: extremes repeat, and the first occurrence counts.
+      double x = value(rng), y = std::round(value(rng) / 300);
+      if (r < 3) x = odd[r];
+      if (r >= 10 && r < 13) y = odd[r - 10];
+      if (r >= 20 && r < 40) attrs.Color = static_cast<TColor>(r);
+      xs.push_back(x);
+      ys.push_back(y);
+      if (r % 2 == 0) {
+        items.AppendPoint(items.InternAttrs(attrs), x, y, 999);
+      } else {
+        TkxChartItem item = attrs;
+        item.X1 = x;
+        item.Y1 = y;
+        items.Append(item, 999);
+      }
+    }
+    ExpectSummariesMatchPoints(items, xs, ys);
+  }
+  TKxItemContainer copy;
+  copy.CopyFrom(items, items.Count());
+  ExpectSummariesMatchPoints(copy, xs, ys);
+  // A cleared list reuses chunks whose old summaries must not show through.
+  items.Clear();
+  xs.assign(kChunk + 10, 1.0);
+  ys.assign(kChunk + 10, 2.0);
+  for (std::size_t i = 0; i < xs.size(); ++i) items.AppendPoint(items.InternAttrs(attrs), xs[i], ys[i], 1000);
+  ExpectSummariesMatchPoints(items, xs, ys);
 }
 
 TEST(ItemStore, ClearReleasesEverything) {

@@ -73,26 +73,28 @@ TEST(Rectangle, ClearPenFillsOnePixelLessAndClearBrushFillsNothing) {
             ".#..#.\n"
             ".####.\n"
             "......\n");
-  // The chart's "same point" rectangles: one pixel in the pen colour.
+  // A one-pixel-wide box is its column, drawn as lines up and down (1 x 1 boxes and XOR are
+  // in figure_scenes_test.cpp).
   Scene u;
-  u.canvas.Rectangle(3, 3, 4, 4);
-  EXPECT_EQ(u.Map(2, 2, 5, 5), "...\n.#.\n...\n");
+  u.canvas.Rectangle(3, 2, 4, 6);
+  EXPECT_EQ(u.Map(2, 1, 5, 7), "...\n.#.\n.#.\n.#.\n.#.\n...\n");
 }
 
+// The outer corners of a wide pen are its disc; the inside-frame pen keeps square corners.
 TEST(Rectangle, WidePensAreCentredOnTheOutlineAndInsideFrameKeepsThemInTheBox) {
   Scene s;
   s.canvas.Pen().SetWidth(3);
   s.canvas.Rectangle(2, 2, 9, 8);
   EXPECT_EQ(s.Map(0, 0, 11, 10),
             "...........\n"
-            ".#########.\n"
+            "..#######..\n"
             ".#########.\n"
             ".#########.\n"
             ".###ooo###.\n"
             ".###ooo###.\n"
             ".#########.\n"
             ".#########.\n"
-            ".#########.\n"
+            "..#######..\n"
             "...........\n");
   Scene t;
   t.canvas.Pen().SetWidth(2);
@@ -115,11 +117,16 @@ TEST(Rectangle, DashedOutlineTakesTheBrushInItsGaps) {
   c.Brush().SetColor(clRed);
   c.Pen().SetStyle(TPenStyle::psDot);
   c.Rectangle(0, 0, 40, 10);
-  // Top edge from the left: 3 on, 3 off (brush colour), ...
-  EXPECT_EQ(b.Pixel(0, 0), clBlack);
-  EXPECT_EQ(b.Pixel(2, 0), clBlack);
-  EXPECT_EQ(b.Pixel(3, 0), clRed);
-  EXPECT_EQ(b.Pixel(6, 0), clBlack);
+  // Top edge from the right: 3 on, 3 off (brush colour), ...
+  EXPECT_EQ(b.Pixel(39, 0), clBlack);
+  EXPECT_EQ(b.Pixel(37, 0), clBlack);
+  EXPECT_EQ(b.Pixel(36, 0), clRed);
+  EXPECT_EQ(b.Pixel(33, 0), clBlack);
+  // ... on round the corners: the left edge starts at pixel 39, in the middle of a gap.
+  EXPECT_EQ(b.Pixel(1, 0), clBlack);
+  EXPECT_EQ(b.Pixel(0, 0), clRed);
+  EXPECT_EQ(b.Pixel(0, 2), clRed);
+  EXPECT_EQ(b.Pixel(0, 3), clBlack);
   EXPECT_EQ(b.Pixel(20, 5), clRed);  // the fill
   EXPECT_EQ(b.Pixel(40, 0), clWhite);
 }

@@ -78,7 +78,7 @@ TEST(PenMode, XorFiguresDrawnTwiceRestoreEveryPixel) {
   c.Brush().SetColor(0x123456);
   const TPoint path[] = {{5, 5}, {5, 30}, {5, 10}, {40, 12}, {40, 12}, {10, 40}, {60, 3}, {5, 5}};
   const TPoint poly[] = {{3, 3}, {60, 10}, {20, 44}, {50, 40}, {8, 20}};
-  const std::vector<std::function<void()>> figures = {
+  std::vector<std::function<void()>> figures = {
       [&] { c.MoveTo(-10, 50); c.LineTo(70, -5); },
       [&] { c.Polyline(path); },
       [&] { c.Rectangle(4, 4, 50, 30); },
@@ -88,7 +88,24 @@ TEST(PenMode, XorFiguresDrawnTwiceRestoreEveryPixel) {
       [&] { c.Pen().SetStyle(TPenStyle::psDashDot); c.Polyline(path); c.Pen().SetStyle(TPenStyle::psSolid); },
       [&] { c.Pen().SetWidth(5); c.Polyline(path); c.Pen().SetWidth(1); },
       [&] { c.Pen().SetWidth(4); c.Rectangle(10, 10, 40, 40); c.Ellipse(5, 5, 50, 30); c.Pen().SetWidth(1); },
+      [&] { c.Pen().SetWidth(3); c.Arc(3, 3, 61, 45, 0, 40, 60, 0); c.MoveTo(20, 20); c.LineTo(20, 20); c.Pen().SetWidth(1); },
+      [&] { c.Rectangle(7, 3, 8, 30); c.Rectangle(9, 40, 50, 41); },  // one pixel wide and high
   };
+  // Styled outlines, with gaps in the brush colour and with gaps left alone.
+  for (const TPenStyle style : {TPenStyle::psDash, TPenStyle::psDot, TPenStyle::psDashDot, TPenStyle::psDashDotDot}) {
+    for (const bool clear : {false, true}) {
+      figures.push_back([&, style, clear] {
+        c.Pen().SetStyle(style);
+        if (clear) c.Brush().SetStyle(TBrushStyle::bsClear);
+        c.Rectangle(4, 4, 50, 30);
+        c.Ellipse(2, 6, 61, 47);
+        c.Ellipse(30, 10, 33, 40);
+        c.Arc(0, 0, 60, 40, 60, 0, 0, 40);
+        c.Pen().SetStyle(TPenStyle::psSolid);
+        c.Brush().SetColor(0x123456);
+      });
+    }
+  }
   for (std::size_t i = 0; i < figures.size(); ++i) {
     figures[i]();
     EXPECT_GT(testing_px::CountDifferences(b, original), 0) << "figure " << i << " drew nothing";

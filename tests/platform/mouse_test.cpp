@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/control.h"
+#include "platform/mouse_input.h"
 #include "platform/std_controls.h"
 #include "test_support.h"
 
@@ -149,6 +150,23 @@ TEST(Mouse, CaptureKeepsInputOnThePressedControlUntilTheLastButtonIsUp) {
   EXPECT_EQ(log.Entries(), (std::vector<std::string>{"Outer:Raw(-90,40,SL)", "Outer:Move(-90,40,SL)",
                                                      "Outer:DownR(-90,40,LR)", "Outer:UpL(-90,40,R)",
                                                      "Outer:UpR(-90,40)", "Outer:Leave", "Form:Enter"}));
+}
+
+TEST(Mouse, AButtonTheWindowSystemNoLongerReportsIsReleasedWhereThePointerIs) {
+  HostScope host;
+  EventLog log;
+  Scene s(&log);
+  host->Press(s.form, 110, 105);
+  host->Press(s.form, 110, 105, TMouseButton::mbRight);
+  log.Clear();
+  // The left release went elsewhere (the window system reports the right button only): it
+  // ends here, without a click.
+  MouseInput::Instance().ReleaseLostButtons(s.form, Point(112, 106), {TShiftStateItem::ssRight}, {});
+  EXPECT_EQ(log.Entries(), (std::vector<std::string>{"Outer:UpL(12,6,R)"}));
+  EXPECT_EQ(host->MouseCapture(), s.outer);
+  MouseInput::Instance().ReleaseLostButtons(s.form, Point(112, 106), {}, {});
+  EXPECT_EQ(host->MouseCapture(), nullptr);
+  EXPECT_EQ(MouseInput::Instance().HeldButtons(), TShiftState{});
 }
 
 TEST(Mouse, DoubleClickIsPressReleaseNotificationPressRelease) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "common/errors.h"
 #include "platform/gfx/canvas.h"
 #include "scale/scale.h"
@@ -78,6 +80,30 @@ TEST(Scale, MappingAlongTheAxis) {
   s.SetScaleType(TScaleType::sctYL);  // vertical: high at the top
   EXPECT_EQ(s.ValueToPixel(359), 20);
   EXPECT_EQ(s.ValueToPixel(0), 379);
+}
+
+TEST(Scale, LogarithmicMappingAndItsLimits) {
+  TScale s(nullptr);  // before loading, any logarithmic range is taken
+  s.SetRange(1000, 1);
+  s.SetLogarithmic(true);
+  EXPECT_EQ(s.ValueToPixel(1), 20);
+  EXPECT_EQ(s.ValueToPixel(1000), 379);
+  EXPECT_EQ(s.ValueToPixel(std::sqrt(1000.0)), 200);  // 199.5 rounds to the even neighbour
+  EXPECT_EQ(s.ValueToPixel(1e-100), 0);  // no logarithm: the start of the control
+  EXPECT_EQ(s.ValueToPixel(-5), 0);
+  s.SetRange(1, 1000);  // reversed: the other side
+  EXPECT_EQ(s.ValueToPixel(0), 400);
+  // A range reaching zero keeps the last usable mapping.
+  const double factor = s.PixelFactor();
+  s.SetRange(100, 0);
+  EXPECT_EQ(s.PixelFactor(), factor);
+  // No pixels between the margins: everything maps to the middle.
+  s.SetLogarithmic(false);
+  EXPECT_EQ(s.ValueToPixel(1e300), 2147483647);  // clamped before rounding
+  EXPECT_EQ(s.ValueToPixel(-1e300), -2147483647);
+  s.SetBounds(0, 0, 40, 400);
+  EXPECT_EQ(s.ValueToPixel(0), 20);
+  EXPECT_EQ(s.ValueToPixel(1e6), 20);
 }
 
 // A scale whose drawing is recorded, to see when it paints.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "scale/zoom_pan.h"
 
 namespace kurvex {
@@ -69,6 +71,34 @@ TEST(ScaleZoomPan, ZoomDragZoomsAboutTheMiddleOverTheWholeControl) {
   r = ScaleZoomPan(Drag(maZoomDrag, kX, {100, 5}, {100, 5}, 1, 100, true));
   EXPECT_NEAR(r.Low, 1, 1e-12);
   EXPECT_NEAR(r.High, 100, 1e-12);
+}
+
+// The remaining rows of the rule on a 1 .. 100 logarithmic range and a linear vertical one;
+// values from the rule's formulas (G = 10, J = 10 on 1 .. 100).
+TEST(ScaleZoomPan, RemainingRows) {
+  // Vertical pan: a quarter span down moves a logarithmic range up by half a decade.
+  auto r = ScaleZoomPan(Drag(maPan, kY, {5, 100}, {5, 150}, 1, 100, true));
+  EXPECT_DOUBLE_EQ(r.Low, std::sqrt(10.0));
+  EXPECT_DOUBLE_EQ(r.High, 100 * std::sqrt(10.0));
+  // Vertical zoom pressed in the lower half keeps the high end: 100 - 100 * 150 / 75.
+  r = ScaleZoomPan(Drag(maZoom, kY, {5, 170}, {5, 95}));
+  EXPECT_DOUBLE_EQ(r.Low, -100);
+  EXPECT_DOUBLE_EQ(r.High, 100);
+  // Logarithmic zoom, left half: low = G / J^((x - x0) / hs + 1).
+  r = ScaleZoomPan(Drag(maZoom, kX, {70, 5}, {120, 5}, 1, 100, true));
+  EXPECT_DOUBLE_EQ(r.Low, 10 / std::pow(10.0, 1.25));
+  EXPECT_DOUBLE_EQ(r.High, 100);
+  // Logarithmic zoom, upper half: high = G * J^((y - y0) / vs + 1); lower half: low = G / J^((y0 - y) / vs + 1).
+  r = ScaleZoomPan(Drag(maZoom, kY, {5, 70}, {5, 120}, 1, 100, true));
+  EXPECT_DOUBLE_EQ(r.Low, 1);
+  EXPECT_DOUBLE_EQ(r.High, 10 * std::pow(10.0, 1.25));
+  r = ScaleZoomPan(Drag(maZoom, kY, {5, 170}, {5, 120}, 1, 100, true));
+  EXPECT_DOUBLE_EQ(r.Low, 10 / std::pow(10.0, 1.25));
+  EXPECT_DOUBLE_EQ(r.High, 100);
+  // Logarithmic zoom drag, vertical: j = J^((y - y0) / H + 1) over the whole height of 240.
+  r = ScaleZoomPan(Drag(maZoomDrag, kY, {5, 100}, {5, 160}, 1, 100, true));
+  EXPECT_DOUBLE_EQ(r.Low, 10 / std::pow(10.0, 1.25));
+  EXPECT_DOUBLE_EQ(r.High, 10 * std::pow(10.0, 1.25));
 }
 
 TEST(ScaleZoomPan, RefusesOtherActionsAndMovesThatBreakTheRange) {

@@ -104,11 +104,11 @@ void TCustomKurvex::SetCaption(const std::string& v) {
   RepaintIfAuto();
 }
 void TCustomKurvex::SetCaptionPosX(int v) {
-  caption_pos_x_ = v;
+  caption_pos_x_ = std::clamp(v, -kMaxControlOffset, kMaxControlOffset);
   RepaintIfAuto();
 }
 void TCustomKurvex::SetCaptionPosY(int v) {
-  caption_pos_y_ = v;
+  caption_pos_y_ = std::clamp(v, -kMaxControlOffset, kMaxControlOffset);
   RepaintIfAuto();
 }
 void TCustomKurvex::SetCaptionAlignment(TAlignment v) {

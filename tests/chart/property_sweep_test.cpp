@@ -26,12 +26,6 @@ namespace {
 
 constexpr int kExtremes[] = {INT_MIN, -1, 0, INT_MAX};
 
-// Axis placement values are handled by the scale engine, which is being rewritten; they
-// join the sweep with it.
-bool AwaitsTheScaleEngine(const std::string& name) {
-  return name == "ScalePos" || name == "CaptionPosX" || name == "CaptionPosY";
-}
-
 class SweepContext : public LayoutContext {
  public:
   explicit SweepContext(TComponent& root) : root_(root) {}
@@ -52,7 +46,7 @@ class Sweep {
     for (const PropertyInfo* p : info->Properties()) {
       if (p->kind == PropertyKind::Object) {
         Object(p->object(object), path + "." + p->name, depth + 1);
-      } else if (p->kind == PropertyKind::Integer && !AwaitsTheScaleEngine(p->name)) {
+      } else if (p->kind == PropertyKind::Integer) {
         Property(object, *p, path + "." + p->name);
       }
     }

@@ -52,9 +52,12 @@ class StrictParser {
     std::string path;
     for (const Frame& f : frames_) {
       if (f.object) {
-        path += (path.empty() ? "" : ".") + f.key;
+        if (!path.empty()) path += '.';
+        path += f.key;
       } else {
-        path += "[" + std::to_string(f.index) + "]";
+        path += '[';
+        path += std::to_string(f.index);
+        path += ']';
       }
     }
     return path;
@@ -79,10 +82,7 @@ class StrictParser {
   // The path of the value being parsed: after its key in an object, or the next element
   // of an array (elements are counted when they end).
   std::string PathOfNextValue() {
-    if (!frames_.empty() && !frames_.back().object) {
-      ++frames_.back().index;
-      return PathText();
-    }
+    if (!frames_.empty() && !frames_.back().object) ++frames_.back().index;
     return PathText();
   }
 

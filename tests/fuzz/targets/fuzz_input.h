@@ -19,12 +19,14 @@ class FuzzInput {
   std::uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
   bool Flag() { return (Byte() & 1) != 0; }
 
+  // The next sizeof(T) bytes, the first one lowest.
   template <class T>
   T Raw() {
+    static_assert(sizeof(T) <= sizeof(std::uint64_t));
+    std::uint64_t bits = 0;
+    for (std::size_t i = 0; i < sizeof(T); ++i) bits |= std::uint64_t{Byte()} << (8 * i);
     T value{};
-    unsigned char bytes[sizeof(T)] = {};
-    for (unsigned char& b : bytes) b = Byte();
-    std::memcpy(&value, bytes, sizeof(T));
+    std::memcpy(&value, &bits, sizeof(T));  // little-endian: the low bytes
     return value;
   }
 

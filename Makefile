@@ -5,12 +5,14 @@
 #               AddressSanitizer + UndefinedBehaviorSanitizer
 #   make bench  build and run the micro-benchmarks and the headless speed test
 #   make fuzz   build the libFuzzer programs with clang (tree build-fuzz) and run each for
-#               FUZZ_SECONDS (default 60): make fuzz FUZZ_SECONDS=1800 for the long runs
+#               FUZZ_SECONDS (default 60), FUZZ_JOBS at a time (default 1); the long runs, all
+#               targets at once: make fuzz FUZZ_SECONDS=1800 FUZZ_JOBS=7
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_JOBS  ?= 1
 FUZZ_TARGETS ?= layout png jpeg bmp formatting chart canvas
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
@@ -49,7 +51,7 @@ test: test-release test-asan
 
 fuzz: $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix kx-fuzz-,$(FUZZ_TARGETS))
-	scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+	FUZZ_JOBS=$(FUZZ_JOBS) scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 bench: build
 	scripts/bench $(BUILD)

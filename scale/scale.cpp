@@ -248,7 +248,10 @@ void TScale::SetEmbedded(bool v) {
 
 void TScale::SetTargetCanvas(TCanvas* canvas, int x, int y) {
   target_canvas_ = canvas;
-  target_offset_ = Point(x, y);
+  // Kept within 2^24, so that the offset added to the base line and the labels' positions
+  // cannot overflow.
+  target_offset_ = Point(std::clamp(x, -kMaxControlOffset, kMaxControlOffset),
+                         std::clamp(y, -kMaxControlOffset, kMaxControlOffset));
   UpdateOwnSurface();
 }
 

@@ -14,6 +14,12 @@ function(kx_target_options target)
     target_compile_options(${target} PRIVATE ${KX_SANITIZE_FLAGS})
     target_link_options(${target} PUBLIC ${KX_SANITIZE_LINK_FLAGS})
   endif()
+  if(KX_FUZZ)
+    # Coverage for the fuzzer in every library it reaches; the fuzzer's own main is linked
+    # into the kx-fuzz-* programs only.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link ${KX_SANITIZE_FLAGS})
+    target_link_options(${target} PUBLIC ${KX_SANITIZE_LINK_FLAGS})
+  endif()
 endfunction()
 
 # kx_library(name folder...) builds a static library from every .cpp in the folders.

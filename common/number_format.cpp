@@ -82,6 +82,11 @@ std::string PadToWidth(std::string text, int width) {
 std::string FormatFixed(long double value, int decimals, int width) {
   if (const char* special = NonFiniteText(value)) return PadToWidth(special, width);
   if (std::fabs(value) >= 1e36L) return FormatExponentField(value, std::abs(ClampLength(width)));
+  return FormatFixedDigits(value, decimals, width);
+}
+
+std::string FormatFixedDigits(long double value, int decimals, int width) {
+  if (const char* special = NonFiniteText(value)) return PadToWidth(special, width);
   decimals = std::clamp(decimals, 0, kMaxFormatLength);
   DecimalDigits d = ExactDecimalDigits(value);
   RoundToDecimals(d, decimals);

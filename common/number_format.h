@@ -35,6 +35,10 @@ std::string PadToWidth(std::string text, int width);
 // form of FormatExponentField with the same width, e.g. " 1.0E+0036".
 std::string FormatFixed(long double value, int decimals, int width = 0);
 
+// The same fixed-point text at every magnitude (1e40 gives all 41 digits): for texts whose
+// field-width rule shows an overflow indicator when the text is too long.
+std::string FormatFixedDigits(long double value, int decimals, int width = 0);
+
 // Scientific text: "-" for negative values, one digit, then "." and the other digits when
 // there are more than one, "E", the exponent's sign and at least minExponentDigits exponent
 // digits. 1234.5 with 3 digits and 3 exponent digits: "1.23E+003". Fewer than one

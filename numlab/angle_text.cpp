@@ -37,7 +37,7 @@ long double SnapToWhole(long double x) {
 }
 
 // x in fixed notation with `decimals` decimals, right-justified to at least `width`.
-std::string Str(long double x, int width, int decimals) { return FormatFixed(x, decimals, width); }
+std::string Str(long double x, int width, int decimals) { return FormatFixedDigits(x, decimals, width); }
 
 long double Frac(long double x) { return x - std::trunc(x); }
 

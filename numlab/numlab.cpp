@@ -19,7 +19,11 @@ void TNumLab::SetLeftSpace(int value) {
 
 void TNumLab::SetEmpty(bool value) { Change(empty_, value); }
 
-void TNumLab::SetLabelWidth(int value) { Change(label_width_, value); }
+// Kept within the offsets a control can have, so that the field's edges and the text
+// positions computed from them stay inside the int range.
+void TNumLab::SetLabelWidth(int value) {
+  Change(label_width_, std::clamp(value, -kMaxControlOffset, kMaxControlOffset));
+}
 
 void TNumLab::SetPrecision(int value) {
   if (value < 0 || value == precision_) return;

@@ -90,7 +90,7 @@ std::string RawValueText(const TValueTextSettings& s) {
   const std::string& overflow = s.overflowIndicator;
   switch (s.displayType) {
     case TDisplay::dtFloat: return FormatGeneral(v, p);
-    case TDisplay::dtFixP: return FormatFixed(v, p);
+    case TDisplay::dtFixP: return FormatFixedDigits(v, p);
     case TDisplay::dtExp: return FormatExponent(v, p, 3);
     case TDisplay::dtHex: return HexText(v, p, overflow);
     case TDisplay::dtZeroInt: return ZeroIntText(v, p, overflow);

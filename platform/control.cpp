@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "platform/application.h"
 #include "platform/host.h"
@@ -89,17 +90,32 @@ void TControl::SetParent(TWinControl* parent) {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-  width = std::max(width, 0);
-  height = std::max(height, 0);
+  left = std::clamp(left, -kMaxControlOffset, kMaxControlOffset);
+  top = std::clamp(top, -kMaxControlOffset, kMaxControlOffset);
+  width = std::clamp(width, 0, kMaxControlExtent);
+  height = std::clamp(height, 0, kMaxControlExtent);
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
   const bool resized = width != width_ || height != height_;
   const bool windowless = dynamic_cast<TWinControl*>(this) == nullptr;
-  if (windowless && parent_ != nullptr && visible_) parent_->InvalidateRect(BoundsRect());
+  const TRect old = BoundsRect();
+  if (windowless && parent_ != nullptr && visible_) parent_->InvalidateRect(old);
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
-  if (resized) SizeChanged();
+  if (resized) {
+    try {
+      SizeChanged();
+    } catch (const std::bad_alloc&) {
+      // A surface that cannot be had: the control keeps its old bounds (and its surface,
+      // which a failed resize leaves as it was), like any refused value.
+      left_ = old.Left;
+      top_ = old.Top;
+      width_ = old.Width();
+      height_ = old.Height();
+      return;
+    }
+  }
   if (windowless) Invalidate();
   NotifyHost();
   if (resized) Resize();

@@ -57,6 +57,13 @@ using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState S
 inline constexpr int dlgcWantArrows = 1;
 inline constexpr int dlgcWantTab = 2;
 
+// The largest width or height of a control, above any screen's (7680 x 4320): a chart of
+// 8192 x 8192 pixels holds three images of that size, 768 MB in all.
+inline constexpr int kMaxControlExtent = 8192;
+// The farthest a control may be placed from its parent's origin; positions, sizes and
+// their sums then stay far inside the int range, even added over nested parents.
+inline constexpr int kMaxControlOffset = 1 << 24;
+
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* AOwner);
@@ -82,9 +89,10 @@ class TControl : public TComponent {
   virtual TRect ClientRect() const { return Rect(0, 0, width_, height_); }
   int ClientWidth() const { return ClientRect().Width(); }
   int ClientHeight() const { return ClientRect().Height(); }
-  // Stores the bounds (negative sizes count as 0); a size change resizes the window
-  // surface, realigns children and fires OnResize. Overrides call the inherited SetBounds
-  // to apply the bounds.
+  // Stores the bounds: positions clamped into -kMaxControlOffset..kMaxControlOffset, sizes
+  // into 0..kMaxControlExtent. A size change resizes the window surface, realigns children
+  // and fires OnResize; a surface that cannot be allocated leaves the old bounds. Overrides
+  // call the inherited SetBounds to apply the bounds.
   virtual void SetBounds(int left, int top, int width, int height);
 
   TAlign Align() const { return align_; }

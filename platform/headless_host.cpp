@@ -75,7 +75,8 @@ void HeadlessHost::ProcessMessages() {
     }
     if (due.empty()) return;
     std::sort(due.begin(), due.end());
-    for (const auto& [order, control] : due) {
+    for (const auto& entry : due) {
+      TWinControl* control = entry.second;  // a plain name: lambdas below capture it
       const auto it = windows_.find(control);
       if (it == windows_.end()) continue;  // destroyed by an earlier repaint
       const TRect region = it->second.pending;

@@ -27,11 +27,14 @@ class StrictParser {
         return Track(event, parsed);
       });
     } catch (const Json::parse_error& e) {
-      std::string what = e.what();
-      if (const auto at = what.find("] "); what.rfind("[json.exception", 0) == 0 && at != std::string::npos) {
-        what = what.substr(at + 2);
-      }
-      throw ELayoutError(source_, "", "malformed JSON: " + what);
+      throw ELayoutError(source_, "", "malformed JSON: " + WithoutPrefix(e.what()));
+    } catch (const Json::out_of_range& e) {
+      // The only range error of parsing: a number beyond what a double holds (1e400).
+      throw ELayoutError(source_, PathOfNextValue(),
+                         "expected a number within the range of a double (up to about 1.8e308), got " +
+                             QuotedPart(e.what()));
+    } catch (const Json::exception& e) {
+      throw ELayoutError(source_, PathOfNextValue(), "malformed JSON: " + WithoutPrefix(e.what()));
     }
     if (!duplicate_.empty()) throw ELayoutError(source_, duplicate_path_, "the key \"" + duplicate_ + "\" appears twice");
     return doc;
@@ -49,12 +52,38 @@ class StrictParser {
     std::string path;
     for (const Frame& f : frames_) {
       if (f.object) {
-        path += (path.empty() ? "" : ".") + f.key;
+        if (!path.empty()) path += '.';
+        path += f.key;
       } else {
-        path += "[" + std::to_string(f.index) + "]";
+        path += '[';
+        path += std::to_string(f.index);
+        path += ']';
       }
     }
     return path;
+  }
+
+  // The library's messages start with "[json.exception.kind.N] ".
+  static std::string WithoutPrefix(std::string what) {
+    if (const auto at = what.find("] "); what.rfind("[json.exception", 0) == 0 && at != std::string::npos) {
+      what = what.substr(at + 2);
+    }
+    return what;
+  }
+
+  // The text in single quotes in a message ("number overflow parsing '1e400'").
+  static std::string QuotedPart(const std::string& what) {
+    const auto open = what.find('\'');
+    const auto close = what.rfind('\'');
+    if (open == std::string::npos || close <= open) return WithoutPrefix(what);
+    return what.substr(open + 1, close - open - 1);
+  }
+
+  // The path of the value being parsed: after its key in an object, or the next element
+  // of an array (elements are counted when they end).
+  std::string PathOfNextValue() {
+    if (!frames_.empty() && !frames_.back().object) ++frames_.back().index;
+    return PathText();
   }
 
   void CountArrayElement() {
@@ -124,14 +153,7 @@ class Reader : public LayoutContext {
       root_ = Create(class_name, nullptr, path);
     }
     try {
-      Build(doc, path);
-      for (std::size_t i = 0; i < loading_.size(); ++i) {
-        try {
-          loading_[i]->Loaded();
-        } catch (const std::exception& e) {
-          Fail(paths_[i], std::string("Loaded failed: ") + e.what());
-        }
-      }
+      BuildAndLoad(doc, path);
     } catch (...) {
       Cleanup(given);
       throw;
@@ -145,6 +167,23 @@ class Reader : public LayoutContext {
     std::string path;
     std::function<void(TComponent&)> resolve;
   };
+
+  // Any error of the JSON library that the checks before did not catch still becomes a
+  // layout error naming the place.
+  void BuildAndLoad(const Json& doc, const std::string& path) {
+    try {
+      Build(doc, path);
+      for (std::size_t i = 0; i < loading_.size(); ++i) {
+        try {
+          loading_[i]->Loaded();
+        } catch (const std::exception& e) {
+          Fail(paths_[i], std::string("Loaded failed: ") + e.what());
+        }
+      }
+    } catch (const Json::exception& e) {
+      Fail(current_path_.empty() ? path : current_path_, std::string("unexpected JSON value: ") + e.what());
+    }
+  }
 
   [[noreturn]] void Fail(const std::string& path, const std::string& problem) const {
     throw ELayoutError(source_, path, problem);

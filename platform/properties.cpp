@@ -125,6 +125,12 @@ const ClassInfo* FindClass(std::string_view name) {
   return it == registry.end() ? nullptr : it->second.get();
 }
 
+std::vector<const ClassInfo*> RegisteredClasses() {
+  std::vector<const ClassInfo*> all;
+  for (const auto& [name, info] : Registry()) all.push_back(info.get());
+  return all;
+}
+
 const ClassInfo& ClassOf(const TPersistent& object) {
   const ClassInfo* info = FindClass(object.ClassName());
   if (info == nullptr) throw EPropertyValue(std::string("class ") + object.ClassName() + " is not registered");

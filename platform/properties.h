@@ -152,6 +152,8 @@ class ClassInfo {
 
 // The class registered under a name, or nullptr.
 const ClassInfo* FindClass(std::string_view name);
+// Every registered class, by name.
+std::vector<const ClassInfo*> RegisteredClasses();
 // The registered class of an object (by its ClassName); raises EPropertyValue when the
 // class is not registered.
 const ClassInfo& ClassOf(const TPersistent& object);

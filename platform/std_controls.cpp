@@ -77,14 +77,15 @@ TGroupBox::TGroupBox(TComponent* AOwner) : TCaptionControl(AOwner) { SetBounds(0
 
 TScrollBar::TScrollBar(TComponent* AOwner) : TWinControl(AOwner) { SetBounds(0, 0, 121, 17); }
 
+// Computed in 64 bits: Min and Max may be the ends of the int range.
 int TScrollBar::MaxPosition() const {
-  const int last = page_size_ > 0 ? max_ - page_size_ + 1 : max_;
-  return std::max(last, min_);
+  const long long last = page_size_ > 0 ? static_cast<long long>(max_) - page_size_ + 1 : max_;
+  return static_cast<int>(std::max<long long>(last, min_));
 }
 
 void TScrollBar::Normalize() {
   if (max_ < min_) max_ = min_;
-  page_size_ = std::clamp(page_size_, 0, max_ - min_ + 1);
+  page_size_ = static_cast<int>(std::clamp<long long>(page_size_, 0, static_cast<long long>(max_) - min_ + 1));
   position_ = std::clamp(position_, min_, MaxPosition());
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "common/saturate.h"
 #include "platform/control.h"
 
 namespace kurvex {
@@ -46,8 +47,8 @@ class TForm : public TCaptionControl {
   const char* ClassName() const override { return "TForm"; }
 
   TRect ClientRect() const override;
-  void SetClientWidth(int width) { SetWidth(width + 2 * kFrameBorder); }
-  void SetClientHeight(int height) { SetHeight(height + kCaptionHeight + 2 * kFrameBorder); }
+  void SetClientWidth(int width) { SetWidth(AddSaturated(width, 2 * kFrameBorder)); }
+  void SetClientHeight(int height) { SetHeight(AddSaturated(height, kCaptionHeight + 2 * kFrameBorder)); }
 
   // Stored with the layout; fonts and bounds are not rescaled by it.
   int PixelsPerInch() const { return pixels_per_inch_; }

@@ -153,8 +153,10 @@ void TWinControl::FontChanged() {
   for (TControl* child : controls_) child->AdoptParentFont();
 }
 
+// While loading, children are placed once at Loaded, when their stored Visible and sizes
+// are all known: aligning earlier would move a hidden child by a size it no longer has.
 void TWinControl::Realign() {
-  if (aligning_) return;
+  if (aligning_ || IsLoading()) return;
   aligning_ = true;
   try {
     TRect space = Rect(0, 0, ClientWidth(), ClientHeight());

@@ -78,11 +78,11 @@ void TScale::SetCaption(const std::string& v) {
   RequestRepaint();
 }
 void TScale::SetCaptionPosX(int v) {
-  caption_pos_x_ = v;
+  caption_pos_x_ = std::clamp(v, -kMaxControlOffset, kMaxControlOffset);
   RequestRepaint();
 }
 void TScale::SetCaptionPosY(int v) {
-  caption_pos_y_ = v;
+  caption_pos_y_ = std::clamp(v, -kMaxControlOffset, kMaxControlOffset);
   RequestRepaint();
 }
 void TScale::SetCaptionAlignment(TAlignment v) {
@@ -148,22 +148,22 @@ void TScale::SetLogarithmic(bool v) {
   RequestRepaint();
 }
 void TScale::SetMarginTop(int v) {
-  margin_top_ = std::max(0, v);
+  margin_top_ = std::clamp(v, 0, kMaxControlOffset);
   UpdateMapping();
   RequestRepaint();
 }
 void TScale::SetMarginBottom(int v) {
-  margin_bottom_ = std::max(0, v);
+  margin_bottom_ = std::clamp(v, 0, kMaxControlOffset);
   UpdateMapping();
   RequestRepaint();
 }
 void TScale::SetMarginLeft(int v) {
-  margin_left_ = std::max(0, v);
+  margin_left_ = std::clamp(v, 0, kMaxControlOffset);
   UpdateMapping();
   RequestRepaint();
 }
 void TScale::SetMarginRight(int v) {
-  margin_right_ = std::max(0, v);
+  margin_right_ = std::clamp(v, 0, kMaxControlOffset);
   UpdateMapping();
   RequestRepaint();
 }
@@ -248,7 +248,10 @@ void TScale::SetEmbedded(bool v) {
 
 void TScale::SetTargetCanvas(TCanvas* canvas, int x, int y) {
   target_canvas_ = canvas;
-  target_offset_ = Point(x, y);
+  // Kept within 2^24, so that the offset added to the base line and the labels' positions
+  // cannot overflow.
+  target_offset_ = Point(std::clamp(x, -kMaxControlOffset, kMaxControlOffset),
+                         std::clamp(y, -kMaxControlOffset, kMaxControlOffset));
   UpdateOwnSurface();
 }
 

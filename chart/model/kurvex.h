@@ -122,9 +122,11 @@ class TCustomKurvex : public TCustomControl {
   void SetLongText(int Index, const std::string& Text);
 
   // Show/hide filters and render-order switches (a change repaints).
-  bool ClassVisible(int ClassNo) const { return class_visible_[static_cast<std::uint8_t>(ClassNo)]; }
+  // Classes are 0..255; setting another is ignored, and reading one gives True (nothing of
+  // that class can be hidden).
+  bool ClassVisible(int ClassNo) const { return !IsItemClass(ClassNo) || class_visible_[ClassNo]; }
   void SetClassVisible(int ClassNo, bool Value);
-  bool AnnotationClassVisible(int ClassNo) const { return annot_class_visible_[static_cast<std::uint8_t>(ClassNo)]; }
+  bool AnnotationClassVisible(int ClassNo) const { return !IsItemClass(ClassNo) || annot_class_visible_[ClassNo]; }
   void SetAnnotationClassVisible(int ClassNo, bool Value);
   bool LayerVisible(int Layer) const { return Layer >= 1 && Layer <= kLayers && layer_visible_[Layer]; }
   void SetLayerVisible(int Layer, bool Value);
@@ -159,7 +161,8 @@ class TCustomKurvex : public TCustomControl {
   TScale& ScaleY(int Layer) { return *y_scales_[ClampLayer(Layer)]; }
 
   // The precomputed mapping of a layer (clamped into 1..16), for per-point use.
-  const TLayerMap& LayerMap(int Layer) const { return maps_[ClampLayer(Layer)]; }
+  // World to pixel and back clamp the layer into 1..16 (a layer above 16 maps with 16).
+  const TLayerMap& LayerMap(int Layer) const { return maps_[NearestLayer(Layer)]; }
   TPoint WorldToPixel(int Layer, double X, double Y) const { return LayerMap(Layer).ToPixel(X, Y); }
   void PixelToWorld(int Layer, double PX, double PY, double& X, double& Y) const;
   TPlotGeometry Geometry() const;
@@ -402,6 +405,8 @@ class TCustomKurvex : public TCustomControl {
   };
 
   static int ClampLayer(int layer) { return layer < 1 || layer > kLayers ? 1 : layer; }
+  static bool IsItemClass(int class_no) { return class_no >= 0 && class_no <= 255; }
+  static int NearestLayer(int layer) { return layer < 1 ? 1 : layer > kLayers ? kLayers : layer; }
 
   // The drawing commands' hot path: stamps the current attributes (through the cache) and
   // appends one point item to the list the annotation mode chooses.
@@ -426,6 +431,7 @@ class TCustomKurvex : public TCustomControl {
   void SetUpLayers();
 
   // Geometry and scale controls.
+  static int ClampMargin(int v);
   void ResizePlotBitmap();
   void CopyLayerToScales(int layer);
   void SyncScaleControls();

@@ -104,11 +104,11 @@ void TCustomKurvex::SetCaption(const std::string& v) {
   RepaintIfAuto();
 }
 void TCustomKurvex::SetCaptionPosX(int v) {
-  caption_pos_x_ = v;
+  caption_pos_x_ = std::clamp(v, -kMaxControlOffset, kMaxControlOffset);
   RepaintIfAuto();
 }
 void TCustomKurvex::SetCaptionPosY(int v) {
-  caption_pos_y_ = v;
+  caption_pos_y_ = std::clamp(v, -kMaxControlOffset, kMaxControlOffset);
   RepaintIfAuto();
 }
 void TCustomKurvex::SetCaptionAlignment(TAlignment v) {
@@ -165,11 +165,13 @@ void TCustomKurvex::SetTextAlignment(TAlignment v) {
 // ---- Filters and render order ----
 
 void TCustomKurvex::SetClassVisible(int ClassNo, bool Value) {
-  class_visible_[static_cast<std::uint8_t>(ClassNo)] = Value;
+  if (!IsItemClass(ClassNo)) return;
+  class_visible_[ClassNo] = Value;
   RepaintIfAuto();
 }
 void TCustomKurvex::SetAnnotationClassVisible(int ClassNo, bool Value) {
-  annot_class_visible_[static_cast<std::uint8_t>(ClassNo)] = Value;
+  if (!IsItemClass(ClassNo)) return;
+  annot_class_visible_[ClassNo] = Value;
   RepaintIfAuto();
 }
 void TCustomKurvex::SetLayerVisible(int Layer, bool Value) {
@@ -204,13 +206,19 @@ TPlotGeometry TCustomKurvex::Geometry() const {
   return TPlotGeometry{Width(), Height(), margin_left_, margin_right_, margin_top_, margin_bottom_, shadow_width_};
 }
 
+// Margins are kept within one control size of the edges, so that every sum of size,
+// margins and shadow stays far inside the int range.
+int TCustomKurvex::ClampMargin(int v) { return std::clamp(v, -kMaxControlExtent, kMaxControlExtent); }
+
+// With negative margins the plot can be larger than the control; its bitmap then covers
+// the plot's first kMaxControlExtent columns and rows (the control shows no more).
 void TCustomKurvex::ResizePlotBitmap() {
   const TPlotGeometry g = Geometry();
-  plot_bitmap_->SetSize(g.PlotWidth(), g.PlotHeight());
+  plot_bitmap_->SetSize(std::min(g.PlotWidth(), kMaxControlExtent), std::min(g.PlotHeight(), kMaxControlExtent));
 }
 
 void TCustomKurvex::SetMarginLeft(int v) {
-  margin_left_ = v;
+  margin_left_ = ClampMargin(v);
   ResizePlotBitmap();
   if (isometric_) RecentreAllIsometric();
   SyncScaleControls();
@@ -218,7 +226,7 @@ void TCustomKurvex::SetMarginLeft(int v) {
   RepaintIfAuto();
 }
 void TCustomKurvex::SetMarginRight(int v) {
-  margin_right_ = v;
+  margin_right_ = ClampMargin(v);
   ResizePlotBitmap();
   if (isometric_) RecentreAllIsometric();
   SyncScaleControls();
@@ -226,7 +234,7 @@ void TCustomKurvex::SetMarginRight(int v) {
   RepaintIfAuto();
 }
 void TCustomKurvex::SetMarginTop(int v) {
-  margin_top_ = v;
+  margin_top_ = ClampMargin(v);
   ResizePlotBitmap();
   if (isometric_) RecentreAllIsometric();
   SyncScaleControls();
@@ -234,7 +242,7 @@ void TCustomKurvex::SetMarginTop(int v) {
   RepaintIfAuto();
 }
 void TCustomKurvex::SetMarginBottom(int v) {
-  margin_bottom_ = v;
+  margin_bottom_ = ClampMargin(v);
   ResizePlotBitmap();
   if (isometric_) RecentreAllIsometric();
   SyncScaleControls();

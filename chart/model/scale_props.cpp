@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/control.h"
+
 namespace kurvex {
 
 TScaleProps::TScaleProps() { TScaleProps::Reset(); }
@@ -51,11 +53,11 @@ void TScaleProps::SetCaption(const std::string& v) {
   Changed();
 }
 void TScaleProps::SetCaptionPosX(int v) {
-  caption_pos_x_ = v;
+  caption_pos_x_ = std::clamp(v, -kMaxControlOffset, kMaxControlOffset);
   Changed();
 }
 void TScaleProps::SetCaptionPosY(int v) {
-  caption_pos_y_ = v;
+  caption_pos_y_ = std::clamp(v, -kMaxControlOffset, kMaxControlOffset);
   Changed();
 }
 void TScaleProps::SetCaptionAlignment(TAlignment v) {
@@ -137,7 +139,7 @@ void TScaleProps::SetScaleInscript(const std::string& v) {
   Changed();
 }
 void TScaleProps::SetScalePos(int v) {
-  (IsVerticalType() ? scale_pos_vert_ : scale_pos_horiz_) = v;
+  (IsVerticalType() ? scale_pos_vert_ : scale_pos_horiz_) = std::clamp(v, -kMaxControlOffset, kMaxControlOffset);
   Changed();
 }
 

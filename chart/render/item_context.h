@@ -13,6 +13,7 @@
 #include "chart/model/layer_mapping.h"
 #include "chart/model/long_texts.h"
 #include "chart/render/render_state.h"
+#include "common/saturate.h"
 #include "platform/gfx/canvas.h"
 
 namespace kurvex {
@@ -105,8 +106,6 @@ struct TItemContext {
 // Nearest integer with ties to even, limited to the 32-bit range (NaN gives 0): offsets,
 // sizes and angles computed by the item kinds.
 int RoundInt(double v);
-// a + b limited to the 32-bit range.
-int AddSaturated(int a, long long b);
 
 // Draws one item (a copy: kinds never change the stored record) with the long texts of its
 // list. Index and IsAnnotation are passed on to OnBeforeRenderText.

@@ -63,7 +63,7 @@ void DrawMarkItem(const TItemContext& ctx, const TkxChartItem& it, const TItemCo
   ctx.SetPenColor(c.P);
   ctx.SetPenStyle(it.PenStyle);
   // Types compare by the low byte, the part that chooses the shape.
-  if (ctx.AvoidDuplicateMarks && !ctx.State->Occupancy.Claim(p.X, p.Y, it.MarkType & 0xFF)) return;
+  if (ctx.AvoidDuplicateMarks && !ctx.State->Occupancy.Claim(p.X, p.Y, it.MarkType)) return;
   DrawMarkCached(ctx, it.MarkType, p);
 }
 

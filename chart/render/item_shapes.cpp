@@ -97,13 +97,16 @@ void DrawBar3D(const TItemContext& ctx, const TkxChartItem& it, const TItemColor
   const int y1 = std::min(a.Y, b.Y), y2 = std::max(a.Y, b.Y);
   const double angle = it.Param1 * std::numbers::pi / 180.0;
   const int dx = RoundInt(std::cos(angle) * it.Param2);
-  const int dy = -RoundInt(std::sin(angle) * it.Param2);
+  const int dy = RoundInt(-std::sin(angle) * it.Param2);
   // Past 90 degrees the depth runs to the left, and the side face with it.
   if (it.Param1 > 90) std::swap(x1, x2);
   TCanvas& canvas = ctx.C();
-  const TPoint top[4] = {Point(x1, y1), Point(x1 + dx, y1 + dy), Point(x2 + dx, y1 + dy), Point(x2, y1)};
+  // A depth beyond the drawable range is cut there, so the faces keep their side.
+  const TPoint top[4] = {Point(x1, y1), Point(Moved(x1, dx), Moved(y1, dy)), Point(Moved(x2, dx), Moved(y1, dy)),
+                         Point(x2, y1)};
   canvas.Polygon(top);
-  const TPoint side[4] = {Point(x2 + dx, y1 + dy), Point(x2, y1), Point(x2, y2), Point(x2 + dx, y2 + dy)};
+  const TPoint side[4] = {Point(Moved(x2, dx), Moved(y1, dy)), Point(x2, y1), Point(x2, y2),
+                          Point(Moved(x2, dx), Moved(y2, dy))};
   canvas.Polygon(side);
   canvas.Rectangle(CoveringBox(Point(x1, y1), Point(x2, y2)));
 }

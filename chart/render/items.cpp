@@ -15,13 +15,6 @@ int RoundInt(double v) {
   return static_cast<int>(std::nearbyint(v));
 }
 
-int AddSaturated(int a, long long b) {
-  const long long s = static_cast<long long>(a) + b;
-  if (s > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-  if (s < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
-  return static_cast<int>(s);
-}
-
 namespace items {
 
 // Point kinds: modes 1 and 3 are pixels, 4 has x in pixels, 5 has y in pixels; 0, 2 and

@@ -31,7 +31,7 @@ struct TCanvasCache {
 // on every side; each holds the type of the last mark drawn near it, or -1.
 class TMarkOccupancy {
  public:
-  // Sizes the matrix for a control of width x height and distance dist, all cells -1.
+  // Sizes the matrix for a control of width x height and distance dist, all cells empty.
   void Prepare(int width, int height, int dist);
   int Distance() const { return dist_; }
 
@@ -44,7 +44,10 @@ class TMarkOccupancy {
   int dist_ = 1;
   int columns_ = 0;
   int rows_ = 0;
-  std::vector<std::int32_t> cells_;  // column-major: cell (i, j) at i * rows_ + j
+  // Column-major: cell (i, j) at i * rows_ + j. Cells hold the whole 32-bit mark type;
+  // an empty cell holds kNoMark, a value no mark type can have.
+  static constexpr std::int64_t kNoMark = INT64_MIN;
+  std::vector<std::int64_t> cells_;
 };
 
 // The fast paths of the repaint beyond the column reduction of the path buffer. They paint

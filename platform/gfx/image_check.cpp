@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <new>
 
 namespace kurvex::image_check {
 
@@ -11,12 +12,6 @@ namespace {
 std::uint32_t BigEndian32(const unsigned char* p) {
   return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
 }
-
-std::uint32_t LittleEndian32(const unsigned char* p) {
-  return (std::uint32_t{p[3]} << 24) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[1]} << 8) | p[0];
-}
-
-std::uint16_t LittleEndian16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 
 bool Problem(std::string* problem, const char* text) {
   *problem = text;
@@ -32,39 +27,6 @@ bool CheckPng(const unsigned char* data, std::size_t size, std::string* problem)
     pos += 12 + static_cast<std::size_t>(length);
   }
   return Problem(problem, "truncated PNG file");
-}
-
-bool CheckBmp(const unsigned char* data, std::size_t size, std::string* problem) {
-  if (size < 26) return Problem(problem, "truncated BMP file");
-  const std::uint64_t pixel_offset = LittleEndian32(data + 10);
-  const std::uint32_t header_size = LittleEndian32(data + 14);
-  std::int64_t width = 0;
-  std::int64_t height = 0;
-  std::uint32_t bits = 0;
-  std::uint32_t compression = 0;
-  if (header_size == 12) {
-    width = LittleEndian16(data + 18);
-    height = LittleEndian16(data + 20);
-    bits = LittleEndian16(data + 24);
-  } else if (header_size >= 40) {
-    if (size < 34) return Problem(problem, "truncated BMP file");
-    width = static_cast<std::int32_t>(LittleEndian32(data + 18));
-    height = static_cast<std::int32_t>(LittleEndian32(data + 22));
-    bits = LittleEndian16(data + 28);
-    compression = LittleEndian32(data + 30);
-  } else {
-    return Problem(problem, "unsupported BMP header");
-  }
-  if (width < 0) width = -width;
-  if (height < 0) height = -height;
-  // Run-length compressed files are not supported by the decoder, which says so itself.
-  const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-  if (!uncompressed) return true;
-  const std::uint64_t row_bytes = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
-  if (pixel_offset + row_bytes * static_cast<std::uint64_t>(height) > size) {
-    return Problem(problem, "truncated BMP file");
-  }
-  return true;
 }
 
 bool IsStandaloneMarker(unsigned char m) { return m == 0x01 || (m >= 0xD0 && m <= 0xD7); }
@@ -98,19 +60,55 @@ bool CheckJpeg(const unsigned char* data, std::size_t size, std::string* problem
 
 }  // namespace
 
-bool IsComplete(const unsigned char* data, std::size_t size, std::string* problem) {
+ImageFormat DetectFormat(const unsigned char* data, std::size_t size) {
   static const unsigned char kPng[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-  if (size == 0) return Problem(problem, "the file is empty");
   static const unsigned char kJpeg[] = {0xFF, 0xD8, 0xFF};
-  // A file shorter than a signature but matching its start is a cut-off file of that kind.
-  if (std::memcmp(data, kPng, std::min<std::size_t>(size, 8)) == 0) {
-    return size >= 8 ? CheckPng(data, size, problem) : Problem(problem, "truncated PNG file");
+  if (size == 0) return ImageFormat::Unknown;
+  if (std::memcmp(data, kPng, std::min<std::size_t>(size, 8)) == 0) return ImageFormat::Png;
+  if (std::memcmp(data, kJpeg, std::min<std::size_t>(size, 3)) == 0) return ImageFormat::Jpeg;
+  if (size >= 2 && data[0] == 'B' && data[1] == 'M') return ImageFormat::Bmp;
+  return ImageFormat::Unknown;
+}
+
+bool IsComplete(const unsigned char* data, std::size_t size, std::string* problem) {
+  if (size == 0) return Problem(problem, "the file is empty");
+  switch (DetectFormat(data, size)) {
+    case ImageFormat::Png:
+      return size >= 8 ? CheckPng(data, size, problem) : Problem(problem, "truncated PNG file");
+    case ImageFormat::Jpeg:
+      return size >= 3 ? CheckJpeg(data, size, problem) : Problem(problem, "truncated JPEG file");
+    case ImageFormat::Bmp:
+      return true;
+    case ImageFormat::Unknown:
+      break;
   }
-  if (std::memcmp(data, kJpeg, std::min<std::size_t>(size, 3)) == 0) {
-    return size >= 3 ? CheckJpeg(data, size, problem) : Problem(problem, "truncated JPEG file");
-  }
-  if (size >= 2 && data[0] == 'B' && data[1] == 'M') return CheckBmp(data, size, problem);
   return Problem(problem, "not a BMP, PNG or JPEG image");
+}
+
+bool CheckImageSize(std::int64_t width, std::int64_t height, std::string* problem) {
+  const std::string size = std::to_string(width) + " x " + std::to_string(height);
+  if (width <= 0 || height <= 0) {
+    *problem = "the image declares a size of " + size + " pixels, which has no pixels";
+    return false;
+  }
+  if (width > kMaxImageSide || height > kMaxImageSide || width * height > kMaxImagePixels) {
+    *problem = "the image declares a size of " + size + " pixels; at most " + std::to_string(kMaxImageSide) +
+               " pixels on a side and " + std::to_string(kMaxImagePixels) + " pixels in all are accepted";
+    return false;
+  }
+  return true;
+}
+
+bool AllocatePixels(std::int64_t width, std::int64_t height, std::vector<std::uint32_t>* pixels,
+                    std::string* problem) {
+  if (!CheckImageSize(width, height, problem)) return false;
+  try {
+    pixels->assign(static_cast<std::size_t>(width * height), 0x00FFFFFFu);
+  } catch (const std::bad_alloc&) {
+    *problem = "not enough memory for a " + std::to_string(width) + " x " + std::to_string(height) + " image";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace kurvex::image_check

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "common/saturate.h"
 #include "platform/application.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/std_controls.h"
@@ -50,9 +51,9 @@ QWidget* MakeScrollBar(TScrollBar& bar, QWidget* parent) {
   // A click beside the thumb moves by LargeChange; Qt's page step only sizes the thumb.
   QObject::connect(w, &QAbstractSlider::actionTriggered, w, [&bar, w](int action) {
     if (action == QAbstractSlider::SliderPageStepAdd) {
-      w->setSliderPosition(std::min(bar.Position() + bar.LargeChange(), bar.MaxPosition()));
+      w->setSliderPosition(std::min(AddSaturated(bar.Position(), bar.LargeChange()), bar.MaxPosition()));
     } else if (action == QAbstractSlider::SliderPageStepSub) {
-      w->setSliderPosition(std::max(bar.Position() - bar.LargeChange(), bar.Min()));
+      w->setSliderPosition(std::max(SubtractSaturated(bar.Position(), bar.LargeChange()), bar.Min()));
     }
   });
   return w;

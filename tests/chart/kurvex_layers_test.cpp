@@ -38,8 +38,14 @@ TEST(ChartLayers, MappingOnA560x385Chart) {
   // The axis controls follow the range.
   EXPECT_EQ(chart.ScaleX(1).RangeHigh(), 100.0);
   EXPECT_EQ(chart.ScaleY(1).RangeLow(), -5.0);
-  // World to pixel clamps its layer; SetLayerRange rejects a bad one.
-  EXPECT_EQ(chart.WorldToPixel(99, 0, 5), Point(60, 20));
+  // World to pixel clamps its layer into 1..16; SetLayerRange rejects a bad one.
+  EXPECT_EQ(chart.WorldToPixel(-7, 0, 5), Point(60, 20));
+  chart.SetLayerRange(16, 0, 0, 10, 10);
+  EXPECT_EQ(chart.WorldToPixel(99, 5, 5), chart.WorldToPixel(16, 5, 5));
+  EXPECT_NE(chart.WorldToPixel(99, 5, 5), chart.WorldToPixel(1, 5, 5));
+  chart.PixelToWorld(2147483647, 60, 20, x, y);
+  EXPECT_NEAR(x, 0, 1e-9);
+  EXPECT_NEAR(y, 10, 1e-9);
   EXPECT_EQ(ErrorOf([&] { chart.SetLayerRange(17, 0, 0, 1, 1); }),
             "Layer 17 is out of range (0..16, 0 = all layers)");
 }

@@ -84,6 +84,38 @@ TEST(ChartProperties, Clamps) {
   EXPECT_EQ(chart.MarginLeft(), 33);
 }
 
+TEST(ChartProperties, ClassesOutsideTheirRangeAreIgnored) {
+  TKurvex chart(nullptr);
+  chart.SetClassVisible(300, false);  // 300 mod 256 is 44
+  chart.SetClassVisible(-1, false);   // the low byte of -1 is 255
+  chart.SetAnnotationClassVisible(256, false);
+  EXPECT_TRUE(chart.ClassVisible(44));
+  EXPECT_TRUE(chart.ClassVisible(255));
+  EXPECT_TRUE(chart.ClassVisible(300));
+  EXPECT_TRUE(chart.AnnotationClassVisible(0));
+  chart.SetClassVisible(255, false);
+  EXPECT_FALSE(chart.ClassVisible(255));
+  EXPECT_TRUE(chart.ClassVisible(-1));
+}
+
+TEST(ChartProperties, ExtremeMarginsAreClampedAndKeepThePlotBitmapBounded) {
+  TKurvex chart(nullptr);
+  chart.SetMarginLeft(-2147483647 - 1);
+  chart.SetMarginTop(2147483647);
+  EXPECT_EQ(chart.MarginLeft(), -kMaxControlExtent);
+  EXPECT_EQ(chart.MarginTop(), kMaxControlExtent);
+  EXPECT_EQ(chart.PlotBitmap().Height(), 0);
+  chart.SetMarginRight(-2147483647 - 1);  // a plot wider than any control
+  EXPECT_EQ(chart.PlotBitmap().Width(), kMaxControlExtent);
+  EXPECT_EQ(chart.PlotBitmap().Height(), 0);
+  // The room SetBounds keeps for the plot is computed without overflow.
+  chart.SetMarginBottom(2147483647);
+  chart.SetBounds(0, 0, 100, 100);
+  EXPECT_EQ(chart.Height(), kMaxControlExtent);
+  EXPECT_EQ(chart.Width(), 100);
+  chart.Paint();
+}
+
 TEST(ChartProperties, SetBoundsKeepsRoomForThePlot) {
   TKurvex chart(nullptr);
   chart.SetMarginTop(20);

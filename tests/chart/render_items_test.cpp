@@ -159,11 +159,14 @@ TEST(RenderItems, DashedArrowWhoseFillEqualsItsColourShowsGapsInTheContrastColou
 }
 
 TEST(RenderItems, ThreeDBarPutsItsSideFaceLeftPastNinetyDegrees) {
+  // Also at depths whose offsets do not fit the int range: the faces keep their side.
+  for (const int depth : {10, 1000000, 2147483647})
   for (const int angle : {45, 135}) {
+    SCOPED_TRACE(depth);
     ItemCanvas t;
     TkxChartItem it = MakeItem(ItemKind::Bar3D, 20, 10, 40, 30);
     it.Param1 = angle;
-    it.Param2 = 10;
+    it.Param2 = depth;
     it.FillColor = clYellow;
     t.Draw(it);
     EXPECT_EQ(t.At(60, 120), clYellow);  // front face
@@ -330,8 +333,9 @@ TEST(RenderItems, DuplicateMarksOfOneTypeWithinTheDistanceAreSkipped) {
   EXPECT_EQ(t.At(50, 50), clRed);
   EXPECT_EQ(t.At(52, 50), clWhite);
   EXPECT_EQ(t.At(53, 50), clGreen);
-  mark(25, 256, clBlue);  // the same shape under another number is the same type
-  EXPECT_EQ(t.At(50, 50), clRed);
+  // The whole type counts: 256 is another type than 0, although it has the same low byte.
+  mark(25, 256, clAqua);
+  EXPECT_EQ(t.At(50, 50), clAqua);
   mark(25, 4, clBlue);  // another type at the same pixel is drawn, and takes the cells over
   EXPECT_EQ(t.At(50, 50), clBlue);
   mark(25, 0, clFuchsia);

@@ -143,6 +143,63 @@ TEST(ChartAxes, InvisibleAxesDrawNothingAlsoWhileDesigned) {
   EXPECT_EQ(InkAroundThePlot(chart->Surface()), 0);
 }
 
+// Axis and caption offsets at the ends of the int range are kept within kMaxControlOffset,
+// so that adding the control size and margins to them cannot overflow; an axis that far
+// out lies outside the control and draws nothing there.
+TEST(ChartAxes, ExtremeAxisAndCaptionOffsetsAreClampedAndDrawNothing) {
+  auto chart = MakeChart();
+  chart->SetCaption("title");
+  for (const int v : {2147483647, -2147483647 - 1}) {
+    SCOPED_TRACE(v);
+    const int clamped = v > 0 ? kMaxControlOffset : -kMaxControlOffset;
+    chart->SetCaptionPosX(v);
+    chart->SetCaptionPosY(v);
+    EXPECT_EQ(chart->CaptionPosX(), clamped);
+    EXPECT_EQ(chart->CaptionPosY(), clamped);
+    for (TScaleProps* p : {static_cast<TScaleProps*>(&chart->Scale1X()), static_cast<TScaleProps*>(&chart->Scale1Y())}) {
+      p->SetCaption("axis");
+      p->SetCaptionPosX(v);
+      p->SetCaptionPosY(v);
+      p->SetScalePos(v);
+      EXPECT_EQ(p->ScalePos(), clamped);
+      EXPECT_EQ(p->CaptionPosX(), clamped);
+      EXPECT_EQ(p->CaptionPosY(), clamped);
+    }
+    for (const auto horiz : {TCaptionAnchorHoriz::cahControlLeft, TCaptionAnchorHoriz::cahChartCenter,
+                             TCaptionAnchorHoriz::cahControlRight}) {
+      chart->SetCaptionAnchorHoriz(horiz);
+      chart->SetCaptionAnchorVert(TCaptionAnchorVert::cavControlBottom);
+      chart->Paint();
+    }
+    if (v > 0) {
+      // Moved outwards without end: both axes leave the control.
+      EXPECT_EQ(InkAroundThePlot(chart->Surface()), 0);
+    }
+  }
+}
+
+// The scale control's own margins stay between 0 and kMaxControlOffset: its span and base
+// line are computed from them and the control size.
+TEST(ChartAxes, ExtremeScaleControlMarginsAreClamped) {
+  TScale s(nullptr);
+  s.SetBounds(0, 0, 300, 200);
+  s.SetCaption("axis");
+  s.SetMarginLeft(2147483647);
+  s.SetMarginRight(2147483647);
+  s.SetMarginBottom(-2147483647 - 1);
+  s.SetCaptionPosX(2147483647);
+  EXPECT_EQ(s.MarginLeft(), kMaxControlOffset);
+  EXPECT_EQ(s.MarginRight(), kMaxControlOffset);
+  EXPECT_EQ(s.MarginBottom(), 0);
+  EXPECT_EQ(s.CaptionPosX(), kMaxControlOffset);
+  for (const TScaleType t : {TScaleType::sctXB, TScaleType::sctXT, TScaleType::sctYL, TScaleType::sctYR}) {
+    s.SetScaleType(t);
+    s.ForcePaint();
+  }
+  s.SetScaleType(TScaleType::sctXB);
+  EXPECT_EQ(s.BaseLine(), 199);  // the negative bottom margin taken as 0
+}
+
 TEST(ChartAxes, ASettingChangedOnTheScaleControlIsReplacedAtThePaint) {
   auto chart = MakeChart();
   chart->ScaleX(1).SetRange(50, 0);

@@ -249,7 +249,7 @@ TEST(NumLabPaint, OddGeometryStaysInsideTheLabel) {
   l.SetColorLabBakG(clWhite);
   l.SetLeftText("far left text");
   l.SetRightText("far right text");
-  for (int lw : {-40, 0, 3, 7, 400}) {
+  for (int lw : {-2147483647 - 1, -40, 0, 3, 7, 400, 2147483647}) {
     for (int ls : {0, 158, 160}) {
       l.SetLeftSpace(ls);
       l.SetLabelWidth(lw);

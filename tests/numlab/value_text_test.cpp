@@ -228,7 +228,16 @@ TEST(ValueText, HugeFiniteValuesForEveryType) {
       }
     }
   }
-  EXPECT_EQ(Text(TDisplay::dtDeg, 1e300, 0).substr(0, 9), " 1.0E+030");
+}
+
+TEST(ValueText, FixedPointAndAnglesKeepTheirDigitsAtEveryMagnitude) {
+  // 1e40 as a double is 10000000000000000303786028427003666890752 exactly.
+  EXPECT_EQ(Text(TDisplay::dtFixP, 1e40, 2), "10000000000000000303786028427003666890752.00");
+  EXPECT_EQ(Text(TDisplay::dtFixP, -1e36, 0), "-1000000000000000042420637374017961984");
+  const std::string degrees = Text(TDisplay::dtDeg, 1e300, 0);
+  EXPECT_EQ(degrees.find('E'), std::string::npos) << degrees;
+  EXPECT_EQ(degrees.substr(0, 4), "1000");
+  EXPECT_EQ(Text(TDisplay::dtDegMin, -2e37, 0).find('E'), std::string::npos);
 }
 
 TEST(ValueText, PrecisionOutsideItsRangeIsClamped) {

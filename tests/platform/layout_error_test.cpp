@@ -136,6 +136,29 @@ TEST_F(LayoutErrorsMisc, MalformedJsonNamesTheFileAndThePlace) {
   EXPECT_THROW(ReadLayout("[1, 2]", "array.json"), ELayoutError);
 }
 
+TEST_F(LayoutErrorsMisc, NumbersBeyondTheDoubleRangeNameTheirPlace) {
+  struct Case {
+    const char* value;
+    const char* path;
+  } cases[] = {{"1e400", "children[0].children[3].properties.Digits"},
+               {"-2.5E+999", "children[0].children[3].properties.Digits"},
+               {"[1, 2, 1e400]", "children[0].children[3].properties.Digits[2]"}};
+  for (const Case& c : cases) {
+    Json doc = Json::parse(kTestLayout);
+    Gauge1(doc)["properties"]["Digits"] = "@";
+    std::string text = doc.dump();
+    text.replace(text.find("\"@\""), 3, c.value);
+    try {
+      ReadLayout(text, "form1.json");
+      ADD_FAILURE() << c.value;
+    } catch (const ELayoutError& e) {
+      EXPECT_EQ(e.Path(), c.path);
+      EXPECT_NE(e.Problem().find("expected a number within the range of a double"), std::string::npos) << e.what();
+      EXPECT_EQ(std::string(e.what()).rfind("form1.json: ", 0), 0u) << e.what();
+    }
+  }
+}
+
 TEST_F(LayoutErrorsMisc, AKeyWrittenTwiceIsRefused) {
   Json doc = Json::parse(kTestLayout);
   std::string text = doc.dump();

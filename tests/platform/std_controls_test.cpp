@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <memory>
+
+#include "platform/layout.h"
+#include "platform/properties.h"
 #include "platform/std_controls.h"
 #include "test_support.h"
 
@@ -94,6 +99,28 @@ TEST(ScrollBar, WhileLoadingValuesAreTakenAsGivenAndCheckedAtTheEnd) {
   EXPECT_EQ(bar.Position(), 200);
 }
 
+TEST(ScrollBar, RangeEndsOfTheIntTypeAreUsable) {
+  HostScope host;
+  TScrollBar bar(nullptr);
+  const int lo = std::numeric_limits<int>::min();
+  const int hi = std::numeric_limits<int>::max();
+  bar.SetMin(lo);
+  bar.SetMax(hi);
+  bar.SetPosition(hi);
+  EXPECT_EQ(bar.Position(), hi);
+  bar.SetPageSize(hi);
+  EXPECT_EQ(bar.PageSize(), hi);
+  EXPECT_EQ(bar.MaxPosition(), 1);
+  EXPECT_EQ(bar.Position(), 1);
+  bar.SetPageSize(0);
+  bar.SetMax(lo);  // Max below Min lowers Min: a range of one position
+  bar.SetPageSize(5);
+  EXPECT_EQ(bar.Min(), lo);
+  EXPECT_EQ(bar.PageSize(), 1);
+  EXPECT_EQ(bar.MaxPosition(), lo);
+  EXPECT_EQ(bar.Position(), lo);
+}
+
 TEST(Label, AutoSizeFollowsCaptionAndFont) {
   HostScope host;
   TLabel label(nullptr);
@@ -108,6 +135,25 @@ TEST(Label, AutoSizeFollowsCaptionAndFont) {
   label.SetAutoSize(false);
   label.SetCaption("x");
   EXPECT_GT(label.Width(), w);
+}
+
+TEST(Label, HiddenAlignedAutoSizedLabelKeepsItsPlaceOnLayoutRoundTrips) {
+  HostScope host;
+  RegisterPlatformClasses();
+  // Stored with a height that auto-sizing changes, in a panel without room: children are
+  // aligned once at the end of loading, and a hidden one not at all.
+  std::string text = R"({"class": "TForm", "name": "F", "properties": {"Width": 300, "Height": 200},
+    "children": [{"class": "TPanel", "name": "P", "properties": {"Width": 100, "Height": 0},
+    "children": [{"class": "TLabel", "name": "L",
+                  "properties": {"Top": 7, "Height": 50, "Align": "alBottom", "Visible": false}}]}]})";
+  for (int round = 0; round < 3; ++round) {
+    const std::unique_ptr<TComponent> form = ReadLayout(text, "form.json");
+    const auto* label = dynamic_cast<TLabel*>(form->FindComponent("L"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->Top(), 7) << "round " << round;
+    EXPECT_EQ(label->Height(), TCanvas().TextHeight(" ")) << "round " << round;
+    text = WriteLayout(*form);
+  }
 }
 
 TEST(Form, ClientAreaIsInsideTheFrame) {
@@ -212,3 +258,4 @@ TEST(Windows, CreatedWithTheParentAndDestroyedBeforeIt) {
 
 }  // namespace
 }  // namespace kurvex
+

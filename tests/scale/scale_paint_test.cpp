@@ -176,6 +176,27 @@ TEST(ScalePaint, TransparentScaleDrawsOnlyItsInk) {
   EXPECT_GT(scale_test::CountOther(transparent.Image(), Rect(0, 0, 300, 140), kBoard), 500);
 }
 
+// A scale drawn into another canvas at an offset near the ends of the int range lands
+// outside that canvas: nothing is drawn, and the offset added to its base line and label
+// positions does not overflow.
+TEST(ScalePaint, AnOffsetAtTheEndsOfTheIntRangeDrawsNothing) {
+  for (const bool transparent : {false, true}) {
+    Board board(120, 100);
+    for (const TScaleType type : {TScaleType::sctXB, TScaleType::sctXT, TScaleType::sctYL, TScaleType::sctYR}) {
+      TScale& s = board.Add(0, 0, 100, 80);
+      Configure(s, 0, 100, 3, type);
+      s.SetTransparent(transparent);
+      s.SetCaption("far");
+      s.SetTargetCanvas(&board.Canvas(), 2147483647, -2147483647 - 1);
+    }
+    board.PaintAll();
+    int changed = 0;
+    for (int y = 0; y < 100; ++y)
+      for (int x = 0; x < 120; ++x) changed += board.Image().Pixel(x, y) != kBoard;
+    EXPECT_EQ(changed, 0) << (transparent ? "transparent" : "opaque");
+  }
+}
+
 TEST(ScalePaint, TransparentScaleInItsOwnWindowShowsItsParentsColour) {
   test::HostScope host;
   TPanel panel(nullptr);

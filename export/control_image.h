@@ -23,8 +23,9 @@ class EExportError : public EKPXError {
   using EKPXError::EKPXError;
 };
 
-// The largest picture made: 16384 pixels a side and 64 megapixels in all.
-inline constexpr int kMaxExportSide = 16384;
+// The largest picture made: as large as a control can be (8192 pixels a side, so at most
+// 64 megapixels in all).
+inline constexpr int kMaxExportSide = kMaxControlExtent;
 inline constexpr std::int64_t kMaxExportPixels = std::int64_t{64} * 1024 * 1024;
 
 // Why width x height cannot be a picture ("the size 0 x 200 has no pixels"), or an empty

@@ -112,6 +112,16 @@ TEST_F(ExportFolder, AnotherSizeIsDrawnAsTheChartWouldBeAndLeavesTheChartAsItWas
   ExpectSameImage(file, chart.Surface());
 }
 
+TEST_F(ExportFolder, TheLargestSideIsDrawnWhole) {
+  TKurvex chart(nullptr);
+  DrawChart(chart, 300, 200);
+  const std::string path = PathOf("widest.png");
+  SaveChartToPng(chart, path, kMaxExportSide, 120);
+  const Bitmap file = Load(path);
+  EXPECT_EQ(file.Width(), kMaxExportSide);
+  EXPECT_EQ(file.Height(), 120);
+}
+
 TEST_F(ExportFolder, ANewFileReplacesAnOldOneWhole) {
   TKurvex chart(nullptr);
   DrawChart(chart, 300, 200);
@@ -133,6 +143,9 @@ TEST_F(ExportFolder, BadSizesAreRefusedNamingTheFileAndTheSize) {
   EXPECT_NE(ErrorOf([&] { SaveChartToPng(chart, path, 100000, 100); }).find("100000 x 100 is larger than"),
             std::string::npos);
   EXPECT_NE(ErrorOf([&] { SaveChartToPng(chart, path, 16000, 16000); }).find("is larger than"), std::string::npos);
+  // One pixel beyond the largest control is refused rather than drawn smaller than asked.
+  EXPECT_NE(ErrorOf([&] { SaveChartToPng(chart, path, kMaxControlExtent + 1, 200); }).find("is larger than"),
+            std::string::npos);
   EXPECT_NE(ErrorOf([&] { SaveChartToPng(chart, path, 30, 10); }).find("smaller than the chart's margins"),
             std::string::npos);
   // The old file is untouched and nothing else was written.

@@ -72,7 +72,10 @@ function(kx_test name folder)
   target_compile_definitions(${name} PRIVATE
     KX_GOLDEN_DIR="${KX_GOLDEN_DIR}" KX_RESOURCE_DIR="${KX_RESOURCE_DIR}"
     KX_TEST_DATA_DIR="${Kurvex_SOURCE_DIR}/tests/data" KX_SOURCE_DIR="${Kurvex_SOURCE_DIR}")
+  # NO_PRETTY_VALUES: parameterized tests are named by their own name generators, so CTest
+  # shows those names and not the parameter's bytes.
   gtest_discover_tests(${name}
+    NO_PRETTY_VALUES
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C")
 endfunction()

@@ -48,17 +48,8 @@ TEST_P(GestureExtremes, PositionsAtTheEndsOfTheIntRangeKeepRangesFinite) {
   EXPECT_NO_THROW(chart->Paint());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryMouseAction, GestureExtremes,
-                         ::testing::ValuesIn([] {
-                           std::vector<TMouseActMode> all;
-                           for (int m = 0; m <= static_cast<int>(maZoomPanColors); ++m) {
-                             all.push_back(static_cast<TMouseActMode>(m));
-                           }
-                           return all;
-                         }()),
-                         [](const ::testing::TestParamInfo<TMouseActMode>& info) {
-                           return std::string(EnumName(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryMouseAction, GestureExtremes, ::testing::ValuesIn(test::AllMouseActions()),
+                         test::MouseActionName);
 
 }  // namespace
 }  // namespace kurvex

@@ -110,17 +110,8 @@ TEST_P(GestureSoak, RandomGesturesLeaveASoundChartAndAClearWindow) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryMouseAction, GestureSoak,
-                         ::testing::ValuesIn([] {
-                           std::vector<TMouseActMode> all;
-                           for (int m = 0; m <= static_cast<int>(maZoomPanColors); ++m) {
-                             all.push_back(static_cast<TMouseActMode>(m));
-                           }
-                           return all;
-                         }()),
-                         [](const ::testing::TestParamInfo<TMouseActMode>& info) {
-                           return std::string(EnumName(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryMouseAction, GestureSoak, ::testing::ValuesIn(test::AllMouseActions()),
+                         test::MouseActionName);
 
 }  // namespace
 }  // namespace kurvex

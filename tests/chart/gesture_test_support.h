@@ -50,4 +50,15 @@ class GestureTest : public ::testing::Test {
   std::unique_ptr<TKurvex> chart;
 };
 
+// Every mouse action, for suites run once per action, named by the member's name.
+inline std::vector<TMouseActMode> AllMouseActions() {
+  std::vector<TMouseActMode> all;
+  for (int m = 0; m <= static_cast<int>(TMouseActMode::maZoomPanColors); ++m) all.push_back(static_cast<TMouseActMode>(m));
+  return all;
+}
+
+inline std::string MouseActionName(const ::testing::TestParamInfo<TMouseActMode>& info) {
+  return std::string(EnumName(info.param));
+}
+
 }  // namespace kurvex::test

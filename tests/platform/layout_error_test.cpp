@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 
 #include "layout_fixtures.h"
@@ -114,7 +115,22 @@ TEST_P(LayoutErrors, NameFilePathAndExpectationAndLeaveNothingBehind) {
   EXPECT_EQ(live_objects, 0) << c.title;
 }
 
-INSTANTIATE_TEST_SUITE_P(BadInput, LayoutErrors, ::testing::ValuesIn(kCases));
+// Each case is named by its title in CamelCase ("unknown class" -> UnknownClass).
+std::string CaseName(const ::testing::TestParamInfo<BadCase>& info) {
+  std::string name;
+  bool upper = true;
+  for (const char* c = info.param.title; *c != '\0'; ++c) {
+    if (!std::isalnum(static_cast<unsigned char>(*c))) {
+      upper = true;
+      continue;
+    }
+    name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(*c))) : *c;
+    upper = false;
+  }
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(BadInput, LayoutErrors, ::testing::ValuesIn(kCases), CaseName);
 
 class LayoutErrorsMisc : public ::testing::Test {
  protected:

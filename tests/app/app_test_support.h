@@ -24,28 +24,29 @@ inline bool IsTimeCaption(std::string_view text, std::string_view prefix) {
          text.substr(i + 3) == " sec";
 }
 
-// Installs a headless host, reads the form from its stored layout and shows it (which
-// creates the windows and releases the chart's paint hold). Takes everything back after.
-class OpenForm {
+// Installs a headless host, makes a program's main form and shows it (which creates the
+// windows and releases the charts' paint hold). Takes everything back after.
+template <class Form>
+class OpenWindow {
  public:
-  OpenForm() {
+  OpenWindow() {
     auto host = std::make_unique<HeadlessHost>();
     host_ = host.get();
     Application().SetHost(std::move(host));
-    form_ = std::make_unique<TForm1>(nullptr);
+    form_ = std::make_unique<Form>(nullptr);
     Application().SetMainForm(form_.get());
     form_->Show();
     Application().ProcessMessages();
   }
-  ~OpenForm() {
+  ~OpenWindow() {
     form_.reset();
     Application().SetHost(nullptr);
   }
-  OpenForm(const OpenForm&) = delete;
-  OpenForm& operator=(const OpenForm&) = delete;
+  OpenWindow(const OpenWindow&) = delete;
+  OpenWindow& operator=(const OpenWindow&) = delete;
 
-  TForm1* operator->() const { return form_.get(); }
-  TForm1& operator*() const { return *form_; }
+  Form* operator->() const { return form_.get(); }
+  Form& operator*() const { return *form_; }
   HeadlessHost& Host() const { return *host_; }
 
   // A left click at the centre of a control, sent to the form's window as a user's would be.
@@ -56,7 +57,10 @@ class OpenForm {
 
  private:
   HeadlessHost* host_ = nullptr;
-  std::unique_ptr<TForm1> form_;
+  std::unique_ptr<Form> form_;
 };
+
+// The speed-test form, read from its stored layout.
+using OpenForm = OpenWindow<TForm1>;
 
 }  // namespace kurvex::test

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/scales_form.h"
+#include "app_test_support.h"
 #include "platform/application.h"
 #include "platform/headless_host.h"
 
@@ -14,28 +15,14 @@ namespace {
 
 class ScalesWindow : public testing::Test {
  protected:
-  ScalesWindow() {
-    auto host = std::make_unique<HeadlessHost>();
-    host_ = host.get();
-    Application().SetHost(std::move(host));
-    form_ = std::make_unique<TScalesForm>(nullptr);
-    form_->Show();
-    Application().ProcessMessages();
-  }
-  ~ScalesWindow() override {
-    form_.reset();
-    Application().SetHost(nullptr);
-  }
-
   // A left-button drag across a scale, in the form's client pixels, moving slowly enough
   // for the scale to see where it starts.
   void DragAcross(const TScale& s, TPoint from, TPoint to) {
-    const TPoint at = s.OffsetIn(form_.get());
-    host_->Drag(*form_, at.X + from.X, at.Y + from.Y, at.X + to.X, at.Y + to.Y, 8);
+    const TPoint at = s.OffsetIn(&*form_);
+    form_.Host().Drag(*form_, at.X + from.X, at.Y + from.Y, at.X + to.X, at.Y + to.Y, 8);
   }
 
-  HeadlessHost* host_ = nullptr;
-  std::unique_ptr<TScalesForm> form_;
+  test::OpenWindow<TScalesForm> form_;
 };
 
 TEST_F(ScalesWindow, EveryScaleShowsTicks) {
@@ -54,8 +41,8 @@ TEST_F(ScalesWindow, DragsPanAndADoubleClickSwitchesToZooming) {
   const double shift = (420 - 315) * 100.0 / (s.Width() - s.MarginLeft() - s.MarginRight());
   EXPECT_NEAR(s.RangeLow(), -shift, 1e-9);
   EXPECT_NEAR(s.RangeHigh(), 100 - shift, 1e-9);
-  const TPoint at = s.OffsetIn(form_.get());
-  host_->DoubleClick(*form_, at.X + 300, at.Y + 30);
+  const TPoint at = s.OffsetIn(&*form_);
+  form_.Host().DoubleClick(*form_, at.X + 300, at.Y + 30);
   EXPECT_EQ(s.MouseAction(), TMouseActMode::maZoom);
   const double low = s.RangeLow();
   DragAcross(s, Point(500, 30), Point(400, 30));  // pressed in the right half: the low end stays
